@@ -1,0 +1,106 @@
+#include "platform/app.h"
+
+#include <vector>
+
+#include "platform/ui/forms.h"
+#include "platform/wstr.h"
+
+namespace launcher {
+namespace {
+
+std::u16string g_launcherDir;
+bool g_launcherDirSet = false;
+HWND g_appWindow = nullptr;
+Form* g_mainForm = nullptr;
+bool g_terminated = false;
+
+std::u16string DirectoryOf(const std::u16string& path) {
+    const auto slash = path.find_last_of(u"\\/");
+    return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+std::u16string Application::ExeName() {
+    std::vector<wchar_t> buf(MAX_PATH);
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+        if (n < buf.size()) return U(buf.data(), n);
+        buf.resize(buf.size() * 2);
+    }
+}
+
+const std::u16string& Application::LauncherDir() {
+    if (!g_launcherDirSet) {
+        g_launcherDir = DirectoryOf(ExeName());
+        g_launcherDirSet = true;
+    }
+    return g_launcherDir;
+}
+
+void Application::SetLauncherDir(std::u16string dir) {
+    g_launcherDir = std::move(dir);
+    g_launcherDirSet = true;
+}
+
+HWND Application::Handle() {
+    if (!g_appWindow) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"LauncherApplication";
+        RegisterClassExW(&wc);
+        // A tool window never shows a taskbar button; the main form has its own.
+        g_appWindow = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                      wc.hInstance, nullptr);
+    }
+    return g_appWindow;
+}
+
+void Application::Run(Form& mainForm) {
+    g_mainForm = &mainForm;
+    MSG msg;
+    while (!g_terminated && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    g_mainForm = nullptr;
+}
+
+void Application::Terminate() {
+    if (!g_terminated) {
+        g_terminated = true;
+        PostQuitMessage(0);
+    }
+}
+
+bool Application::Terminated() { return g_terminated; }
+
+Form* Application::MainForm() { return g_mainForm; }
+
+void Application::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            g_terminated = true;
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+std::u16string SysErrorMessage(DWORD code) {
+    wchar_t* text = nullptr;
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, code, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+    std::u16string result = n ? U(text, n) : std::u16string();
+    if (text) LocalFree(text);
+    while (!result.empty() && (result.back() == u'\r' || result.back() == u'\n' || result.back() == u' '))
+        result.pop_back();
+    return result;
+}
+
+}  // namespace launcher

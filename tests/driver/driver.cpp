@@ -1,0 +1,175 @@
+#include "driver/driver.h"
+
+#include <utility>
+
+namespace driver {
+
+HWND WaitForWindow(const wchar_t* cls, const wchar_t* title, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (HWND h = FindWindowW(cls, title)) return h;
+        if (GetTickCount64() >= end) return nullptr;
+        Sleep(20);
+    }
+}
+
+bool WaitForWindowGone(HWND hwnd, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (IsWindow(hwnd)) {
+        if (GetTickCount64() >= end) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+std::wstring WindowText(HWND hwnd) {
+    // WM_GETTEXT works across processes for any window class.
+    const LRESULT n = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+    const LRESULT got = SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(got));
+    return text;
+}
+
+namespace {
+
+struct BoxSearch {
+    DWORD pid;
+    HWND found;
+};
+
+BOOL CALLBACK FindBox(HWND hwnd, LPARAM lp) {
+    auto* s = reinterpret_cast<BoxSearch*>(lp);
+    wchar_t cls[16] = {};
+    GetClassNameW(hwnd, cls, 16);
+    if (wcscmp(cls, L"#32770") != 0 || !IsWindowVisible(hwnd)) return TRUE;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (s->pid != 0 && pid != s->pid) return TRUE;
+    s->found = hwnd;
+    return FALSE;
+}
+
+BOOL CALLBACK CollectChildren(HWND hwnd, LPARAM lp) {
+    auto* info = reinterpret_cast<MessageBoxInfo*>(lp);
+    wchar_t cls[16] = {};
+    GetClassNameW(hwnd, cls, 16);
+    if (_wcsicmp(cls, L"Static") == 0 && GetDlgCtrlID(hwnd) == 0xFFFF) {
+        info->text = WindowText(hwnd);
+    } else if (_wcsicmp(cls, L"Button") == 0) {
+        info->buttons.push_back(WindowText(hwnd));
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+MessageBoxInfo WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    MessageBoxInfo info;
+    for (;;) {
+        BoxSearch s{pid, nullptr};
+        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&s));
+        if (s.found) {
+            info.hwnd = s.found;
+            info.caption = WindowText(s.found);
+            EnumChildWindows(s.found, CollectChildren, reinterpret_cast<LPARAM>(&info));
+            return info;
+        }
+        if (GetTickCount64() >= end) return info;
+        Sleep(20);
+    }
+}
+
+void AnswerMessageBox(HWND box, int id) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+HWND FocusedWindow(HWND top) {
+    GUITHREADINFO gti{};
+    gti.cbSize = sizeof gti;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &gti)) return nullptr;
+    return gti.hwndFocus;
+}
+
+void Activate(HWND top) {
+    SetForegroundWindow(top);
+    const ULONGLONG end = GetTickCount64() + 2000;
+    while (GetForegroundWindow() != top && GetTickCount64() < end) Sleep(20);
+}
+
+namespace {
+
+void SendKey(WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &in, sizeof in);
+}
+
+}  // namespace
+
+void TypeText(const std::wstring& text) {
+    for (wchar_t c : text) {
+        INPUT in[2]{};
+        for (int i = 0; i < 2; ++i) {
+            in[i].type = INPUT_KEYBOARD;
+            in[i].ki.wScan = c;
+            in[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
+        }
+        SendInput(2, in, sizeof(INPUT));
+        Sleep(5);
+    }
+}
+
+void PressKey(WORD vk, bool shift, bool ctrl) {
+    if (shift) SendKey(VK_SHIFT, false);
+    if (ctrl) SendKey(VK_CONTROL, false);
+    SendKey(vk, false);
+    SendKey(vk, true);
+    if (ctrl) SendKey(VK_CONTROL, true);
+    if (shift) SendKey(VK_SHIFT, true);
+    Sleep(20);
+}
+
+Process::Process(const std::wstring& commandLine, const std::wstring& workDir) {
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    std::wstring cmd = commandLine;  // CreateProcessW may write into it
+    if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workDir.empty() ? nullptr : workDir.c_str(), &si, &info_)) {
+        info_ = {};
+        return;
+    }
+    CloseHandle(info_.hThread);
+    info_.hThread = nullptr;
+}
+
+Process::~Process() {
+    if (info_.hProcess) CloseHandle(info_.hProcess);
+}
+
+Process::Process(Process&& other) noexcept : info_(std::exchange(other.info_, {})) {}
+
+Process& Process::operator=(Process&& other) noexcept {
+    if (this != &other) {
+        if (info_.hProcess) CloseHandle(info_.hProcess);
+        info_ = std::exchange(other.info_, {});
+    }
+    return *this;
+}
+
+bool Process::Wait(DWORD timeoutMs, DWORD* exitCode) const {
+    if (!info_.hProcess) return true;
+    if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    if (exitCode) GetExitCodeProcess(info_.hProcess, exitCode);
+    return true;
+}
+
+void Process::Kill() {
+    if (info_.hProcess) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+}
+
+}  // namespace driver

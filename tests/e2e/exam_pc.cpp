@@ -1,0 +1,81 @@
+#include "exam_pc.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace e2e {
+
+void CopyTree(const std::wstring& from, const std::wstring& to) {
+    CreateDirectoryW(to.c_str(), nullptr);
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((from + L"\\*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::wstring name = fd.cFileName;
+        if (name == L"." || name == L"..") continue;
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            CopyTree(from + L"\\" + name, to + L"\\" + name);
+        else
+            CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE);
+    } while (FindNextFileW(h, &fd));
+    FindClose(h);
+}
+
+void RemoveTree(const std::wstring& path) {
+    std::wstring dir = path;
+    if (!dir.empty() && dir.back() == L'\\') dir.pop_back();
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = fd.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring full = dir + L"\\" + name;
+            SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(full);
+            else
+                DeleteFileW(full.c_str());
+        } while (FindNextFileW(h, &fd));
+        FindClose(h);
+    }
+    SetFileAttributesW(dir.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryW(dir.c_str());
+}
+
+ExamPc::ExamPc() {
+    const wchar_t* tmpl = _wgetenv(L"LAUNCHER_E2E_TEMPLATE");
+    if (!tmpl) throw std::runtime_error("LAUNCHER_E2E_TEMPLATE is not set");
+    std::wstring from = tmpl;
+    for (auto& c : from)
+        if (c == L'/') c = L'\\';
+    wchar_t tmp[MAX_PATH];
+    GetTempPathW(MAX_PATH, tmp);
+    // Exam PCs never run the launcher from the temporary folder: lay out beside it.
+    std::wstring base = std::wstring(tmp);
+    base.pop_back();
+    base = base.substr(0, base.find_last_of(L'\\') + 1) + L"e2e\\";
+    CreateDirectoryW(base.c_str(), nullptr);
+    static unsigned counter = 0;
+    for (;;) {
+        parent_ = base + L"pc" + std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(++counter) + L"\\";
+        if (CreateDirectoryW(parent_.c_str(), nullptr)) break;
+    }
+    CopyTree(from, parent_.substr(0, parent_.size() - 1));
+}
+
+ExamPc::~ExamPc() { RemoveTree(parent_); }
+
+std::wstring ExamPc::rootDir() const {
+    wchar_t buf[512];
+    GetPrivateProfileStringW(L"情報", L"解凍前フォルダ名", L"", buf, 512, (launcherDir() + L"##AUTO##\\auto.ini").c_str());
+    return buf;
+}
+
+driver::Process ExamPc::StartLauncher(const std::wstring& args) const {
+    std::wstring cmd = L"\"" + launcherExe() + L"\"";
+    if (!args.empty()) cmd += L" " + args;
+    return driver::Process(cmd, launcherDir());
+}
+
+}  // namespace e2e

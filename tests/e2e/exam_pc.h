@@ -1,0 +1,36 @@
+// An exam PC's folders, laid out fresh for one test from the template that the
+// host side wrote (LAUNCHER_E2E_TEMPLATE): parent\launcher\{launcher.exe, ##AUTO##, exam folder}.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "driver/driver.h"
+
+namespace e2e {
+
+class ExamPc {
+public:
+    ExamPc();
+    ~ExamPc();
+    ExamPc(const ExamPc&) = delete;
+    ExamPc& operator=(const ExamPc&) = delete;
+
+    // All with a trailing backslash.
+    const std::wstring& parent() const { return parent_; }
+    std::wstring launcherDir() const { return parent_ + L"launcher\\"; }
+    std::wstring launcherExe() const { return launcherDir() + L"launcher.exe"; }
+    // The exam folder's name, as "##AUTO##\auto.ini" gives it.
+    std::wstring rootDir() const;
+    std::wstring examDir() const { return launcherDir() + rootDir() + L"\\"; }
+
+    driver::Process StartLauncher(const std::wstring& args = L"") const;
+
+private:
+    std::wstring parent_;
+};
+
+void CopyTree(const std::wstring& from, const std::wstring& to);
+void RemoveTree(const std::wstring& path);
+
+}  // namespace e2e
