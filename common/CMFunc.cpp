@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "common/dir_entry.h"
 #include "common/errors.h"
 #include "common/message_code.h"
 #include "platform/app.h"
@@ -15,6 +18,22 @@ namespace {
 constexpr DWORD kIniBufferSize = 2048;
 constexpr int kIniWriteRetries = 10;
 constexpr DWORD kIniRetryPauseMs = 100;
+
+[[noreturn]] void RaiseOSError(DWORD code) { throw EOSError(code, OSErrorMessage(code, SysErrorMessage(code))); }
+
+class FindHandle {
+public:
+    explicit FindHandle(HANDLE h) : h_(h) {}
+    ~FindHandle() {
+        if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
+    }
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    HANDLE get() const { return h_; }
+
+private:
+    HANDLE h_;
+};
 
 }  // namespace
 
@@ -50,6 +69,53 @@ std::uint16_t DispMessage(Component* Sender, StatusBar* Item, const std::u16stri
     HWND owner = Application::Handle();
     if (auto* form = dynamic_cast<Form*>(Sender); form && form->HandleAllocated()) owner = form->Handle();
     return static_cast<std::uint16_t>(MessageBoxW(owner, W(request.Text), W(request.Caption), request.Flags));
+}
+
+void DeleteDirTree(const std::u16string& Path) {
+    if (Path.empty()) return;
+    const std::u16string base = Path.back() == u'\\' ? Path : Path + u'\\';
+
+    struct SubFolder {
+        std::u16string name;
+        bool link;
+    };
+    std::vector<SubFolder> DirNames;
+    std::vector<std::u16string> FileNames;
+    {
+        WIN32_FIND_DATAW data;
+        // FindFirstFileW returns hidden and system entries too. A folder that cannot be
+        // listed leaves both lists empty, and the final removal reports why.
+        FindHandle find(FindFirstFileW(W(base + u"*.*"), &data));
+        if (find.get() != INVALID_HANDLE_VALUE) {
+            do {
+                const std::u16string name = U(data.cFileName);
+                if (name == u"." || name == u"..") continue;
+                switch (ClassifyDirEntry(data.dwFileAttributes)) {
+                    case DirEntryAction::Descend:
+                        DirNames.push_back({base + name, false});
+                        break;
+                    case DirEntryAction::RemoveLink:
+                        DirNames.push_back({base + name, true});
+                        break;
+                    case DirEntryAction::DeleteFile:
+                        FileNames.push_back(base + name);
+                        break;
+                }
+            } while (FindNextFileW(find.get(), &data));
+        }
+    }
+
+    for (const SubFolder& dir : DirNames) {
+        if (!dir.link) {
+            DeleteDirTree(dir.name);
+        } else if (!RemoveDirectoryW(W(dir.name))) {
+            RaiseOSError(GetLastError());
+        }
+    }
+    for (const std::u16string& file : FileNames) {
+        if (!DeleteFileW(W(file))) RaiseOSError(GetLastError());
+    }
+    if (!RemoveDirectoryW(W(Path))) RaiseOSError(GetLastError());
 }
 
 }  // namespace launcher

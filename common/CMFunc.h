@@ -23,4 +23,9 @@ void PutIniString(const std::u16string& IniFileName, const std::u16string& Secti
 std::uint16_t DispMessage(Component* Sender, StatusBar* Item, const std::u16string& MsgCD,
                           const std::u16string& AddMsg);
 
+// Deletes the folder Path with everything in it, whatever the attributes; a link
+// inside is removed as a link, never followed. Raises EOSError on the first
+// failed deletion (what was deleted stays deleted). An empty Path does nothing.
+void DeleteDirTree(const std::u16string& Path);
+
 }  // namespace launcher

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <string_view>
 
 #include "common/ustring.h"
 
@@ -26,5 +27,8 @@ public:
     EOSError(std::uint32_t code, std::u16string message) : Exception(std::move(message)), ErrorCode(code) {}
     std::uint32_t ErrorCode;
 };
+
+// The operating-system error's text: the code and the system's own text for it.
+std::u16string OSErrorMessage(std::uint32_t code, std::u16string_view systemText);
 
 }  // namespace launcher
