@@ -7,6 +7,7 @@ if(MINGW)
 endif()
 
 add_library(launcher_win STATIC
+    app/batch_launchers.cpp
     common/CMFunc.cpp
     platform/app.cpp
     platform/ui/component.cpp

@@ -1,0 +1,292 @@
+// The two batch files, written and really run by Wine's command interpreter
+// against real folders.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <thread>
+
+#include "app/batch_launchers.h"
+#include "app/batch_text.h"
+#include "common/ustring.h"
+#include "driver/driver.h"
+#include "platform/wstr.h"
+#include "test_support.h"
+
+using namespace launcher;
+using testsupport::Exists;
+using testsupport::FileHolder;
+using testsupport::ReadBytes;
+using testsupport::TempDir;
+using testsupport::WriteBytes;
+
+namespace {
+
+constexpr wchar_t kFailureText[] = L"受験用フォルダ(フォルダ名：##TEMP##)の削除に失敗しました。";
+
+std::u16string U16(const std::wstring& s) { return U(s.c_str(), s.size()); }
+std::wstring WStr(const std::u16string& s) { return std::wstring(W(s), s.size()); }
+
+// Answers the next message box of this process from another thread, as the
+// examinee would, and keeps what it showed.
+class BoxReader {
+public:
+    BoxReader()
+        : thread_([this] {
+              info_ = driver::WaitForMessageBox(GetCurrentProcessId(), 10000);
+              if (info_.found()) driver::AnswerMessageBox(info_.hwnd, IDOK);
+          }) {}
+    ~BoxReader() {
+        if (thread_.joinable()) thread_.join();
+    }
+    BoxReader(const BoxReader&) = delete;
+    BoxReader& operator=(const BoxReader&) = delete;
+    driver::MessageBoxInfo Take() {
+        thread_.join();
+        return info_;
+    }
+
+private:
+    driver::MessageBoxInfo info_;
+    std::thread thread_;
+};
+
+// parent\launcher\ with launcher.exe, ##AUTO##\auto.ini and a leftover exam folder.
+struct LauncherFixture {
+    explicit LauncherFixture(const std::wstring& parentName = L"親 a&b［表］",
+                             const std::wstring& launcherName = L"ランチャー 1") {
+        parent = tmp.path() + parentName + L"\\";
+        launcher = parent + launcherName + L"\\";
+        CreateDirectoryW(parent.c_str(), nullptr);
+        CreateDirectoryW(launcher.c_str(), nullptr);
+        WriteBytes(launcher + L"launcher.exe", "MZ");
+        CreateDirectoryW((launcher + L"##AUTO##").c_str(), nullptr);
+        WriteBytes(launcher + L"##AUTO##\\auto.ini", "[x]\r\n");
+        CreateDirectoryW((launcher + L"JPEXAM").c_str(), nullptr);
+        CreateDirectoryW((launcher + L"JPEXAM\\system").c_str(), nullptr);
+        WriteBytes(launcher + L"JPEXAM\\system\\system.ini", "[x]\r\n");
+    }
+
+    BatchContext Context(bool debug = false) {
+        BatchContext c;
+        c.LauncherDir = U16(launcher);
+        c.ExeFullPath = U16(launcher + L"launcher.exe");
+        c.RootDir = u"JPEXAM";
+        c.DebugFlg = debug;
+        c.ClientArea = RECT{0, 0, 640, 480};
+        c.CloseMainWindow = [this] { ++closed; };
+        return c;
+    }
+
+    TempDir tmp;
+    std::wstring parent, launcher;
+    int closed = 0;
+};
+
+std::wstring SampleExamProgram() {
+    wchar_t exe[MAX_PATH];
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring dir = exe;
+    dir.resize(dir.find_last_of(L'\\'));
+    dir.resize(dir.find_last_of(L'\\') + 1);
+    return dir + L"examples\\sample_exam.exe";
+}
+
+bool Ended(const BatchProcess& p, DWORD ms) { return WaitForSingleObject(p.get(), ms) == WAIT_OBJECT_0; }
+
+TEST(ExamStartBatch, StartsTheProgramFromAPathThatNeedsEscapesAndDeletesItself) {
+    LauncherFixture fx;
+    const std::wstring examinee = fx.parent + L"受験者用_50%_12345_007［aB3xZ］\\";
+    CreateDirectoryW(examinee.c_str(), nullptr);
+    const std::wstring program = examinee + L"[1]表計算 1.exe";
+    ASSERT_TRUE(CopyFileW(SampleExamProgram().c_str(), program.c_str(), FALSE));
+
+    auto batch = RunExamStartBatch(fx.Context(), U16(program));
+    ASSERT_TRUE(batch);
+    // The leftovers go before the start; the launcher folder itself stays.
+    EXPECT_FALSE(Exists(fx.launcher + L"JPEXAM"));
+    EXPECT_FALSE(Exists(fx.launcher + L"##AUTO##"));
+    EXPECT_TRUE(Exists(fx.launcher + L"launcher.exe"));
+
+    HWND exam = driver::WaitForWindow(nullptr, L"frmJPBG0010", 15000);
+    ASSERT_NE(exam, nullptr);
+    EXPECT_TRUE(Ended(batch, 10000));
+    EXPECT_FALSE(Exists(fx.parent + L"JukenExeStart.BAT"));
+    EXPECT_EQ(fx.closed, 0);
+    PostMessageW(exam, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(driver::WaitForWindowGone(exam, 5000));
+}
+
+// The stand-in holds the executable as the running launcher does; the batch waits
+// on it without using the processor, then removes everything once it is released.
+TEST(CleanupBatch, WaitsForTheLauncherThenRemovesItsFolderAndItself) {
+    LauncherFixture fx;
+    FileHolder holder(fx.launcher + L"launcher.exe");
+    ASSERT_TRUE(holder.holding());
+
+    auto batch = RunCleanupBatch(fx.Context());
+    ASSERT_TRUE(batch);
+    const std::wstring batchFile = fx.parent + L"Corvanta.BAT";
+    Sleep(1000);
+    const double started = driver::CpuMilliseconds(batch.get(), batchFile);
+    Sleep(4000);
+    const double waited = driver::CpuMilliseconds(batch.get(), batchFile);
+    std::printf("clean-up batch CPU time: %.1f ms after 1 s, %.1f ms after 5 s\n", started, waited);
+    EXPECT_FALSE(Ended(batch, 0));
+    EXPECT_TRUE(Exists(fx.launcher + L"launcher.exe"));
+    EXPECT_TRUE(Exists(batchFile));
+    ASSERT_GE(started, 0.0);
+    EXPECT_LT(waited - started, 100.0);
+
+    holder.Release();
+    ASSERT_TRUE(Ended(batch, 20000));
+    EXPECT_FALSE(Exists(fx.launcher));
+    EXPECT_FALSE(Exists(batchFile));
+    EXPECT_EQ(fx.closed, 0);
+}
+
+// Checks the measure above: a batch that loops without pause is seen using the
+// processor (Wine's GetProcessTimes would read it as idle).
+TEST(CleanupBatch, TheCpuMeasureSeesABusyBatch) {
+    TempDir tmp;
+    WriteBytes(tmp.path() + L"busy.bat", ":x\r\nGOTO x\r\n");
+    std::wstring command = L"\"" + tmp.path() + L"busy.bat\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                               tmp.path().c_str(), &si, &pi));
+    BatchProcess busy(pi.hProcess);
+    CloseHandle(pi.hThread);
+    Sleep(1500);
+    const double cpu = driver::CpuMilliseconds(busy.get(), tmp.path() + L"busy.bat");
+    TerminateProcess(busy.get(), 0);
+    Ended(busy, 5000);
+    std::printf("busy batch CPU time over 1.5 s: %.1f ms\n", cpu);
+    EXPECT_GT(cpu, 100.0);
+}
+
+// Both files in debug mode: written in code page 932, CR LF, no byte-order mark;
+// the message each time; nothing deleted, nothing started.
+TEST(BatchFiles, DebugModeWritesBothFilesAndTouchesNothing) {
+    LauncherFixture fx;
+    const std::u16string program = U16(fx.parent) + u"受験者用_表_1［K］\\[1]表計算.exe";
+    BatchContext context = fx.Context(true);
+
+    BoxReader first;
+    EXPECT_FALSE(RunExamStartBatch(context, program));
+    BoxReader second;
+    const auto firstBox = first.Take();
+    EXPECT_FALSE(RunCleanupBatch(context));
+    const auto secondBox = second.Take();
+
+    for (const auto& box : {firstBox, secondBox}) {
+        ASSERT_TRUE(box.found());
+        EXPECT_EQ(box.text, L"デバッグ中は削除できません");
+    }
+    const std::string start = ReadBytes(fx.parent + L"JukenExeStart.BAT");
+    const std::string cleanup = ReadBytes(fx.parent + L"Corvanta.BAT");
+    EXPECT_EQ(start, testsupport::ToCodePage(WStr(JoinBatLines(ExamStartBatLines(program))), 932));
+    EXPECT_EQ(cleanup,
+              testsupport::ToCodePage(WStr(JoinBatLines(CleanupBatLines(context.ExeFullPath, context.LauncherDir))), 932));
+    for (const std::string& bytes : {start, cleanup}) {
+        EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF");
+        EXPECT_NE(bytes.find("\x95\x5C"), std::string::npos);  // 表 in code page 932
+        EXPECT_EQ(bytes.substr(bytes.size() - 8), "\r\nEXIT\r\n");
+    }
+    EXPECT_TRUE(Exists(fx.launcher + L"JPEXAM\\system\\system.ini"));
+    EXPECT_TRUE(Exists(fx.launcher + L"##AUTO##\\auto.ini"));
+    EXPECT_EQ(fx.closed, 0);
+}
+
+TEST(BatchFiles, LockedFileInTheLeftoverExamFolderStopsBeforeTheStart) {
+    LauncherFixture fx;
+    FileHolder holder(fx.launcher + L"JPEXAM\\system\\system.ini");
+    ASSERT_TRUE(holder.holding());
+
+    BoxReader reader;
+    EXPECT_FALSE(RunExamStartBatch(fx.Context(), U16(fx.parent) + u"x\\[1]a.exe"));
+    const auto box = reader.Take();
+    ASSERT_TRUE(box.found());
+    EXPECT_EQ(box.text.rfind(std::wstring(kFailureText) + L"\r\n\r\n", 0), 0u);
+    EXPECT_NE(box.text.find(L"32"), std::wstring::npos);  // the sharing violation's code
+    EXPECT_EQ(fx.closed, 1);
+    EXPECT_TRUE(Exists(fx.parent + L"JukenExeStart.BAT"));  // written, never started
+    Sleep(500);
+    EXPECT_TRUE(Exists(fx.parent + L"JukenExeStart.BAT"));
+}
+
+TEST(BatchFiles, UnsafeRootDirDeletesNothingAndTheRestGoesOn) {
+    LauncherFixture fx;
+    const std::wstring victim = fx.parent + L"victim";
+    CreateDirectoryW(victim.c_str(), nullptr);
+    WriteBytes(victim + L"\\keep.txt", "keep");
+    const std::u16string unsafe[] = {u"",
+                                     u".",
+                                     u"..",
+                                     u"..\\victim",
+                                     u"JPEXAM\\..\\..\\victim",
+                                     u"JPEXAM/../../victim",
+                                     U16(victim),
+                                     U16(victim.substr(2)),
+                                     u"\\\\?\\" + U16(victim)};
+    for (const auto& root : unsafe) {
+        BatchContext context = fx.Context();
+        context.RootDir = root;
+        CreateDirectoryW((fx.launcher + L"##AUTO##").c_str(), nullptr);
+        auto batch = RunExamStartBatch(context, U16(fx.parent) + u"missing\\[1]a.exe");
+        ASSERT_TRUE(batch) << ToUtf8(root);
+        EXPECT_TRUE(Ended(batch, 10000));
+        EXPECT_TRUE(Exists(victim + L"\\keep.txt")) << ToUtf8(root);
+        EXPECT_TRUE(Exists(fx.launcher + L"launcher.exe")) << ToUtf8(root);
+        EXPECT_TRUE(Exists(fx.launcher + L"JPEXAM\\system\\system.ini")) << ToUtf8(root);
+        EXPECT_FALSE(Exists(fx.launcher + L"##AUTO##")) << ToUtf8(root);
+        EXPECT_FALSE(Exists(fx.parent + L"JukenExeStart.BAT")) << ToUtf8(root);
+    }
+    EXPECT_EQ(fx.closed, 0);
+}
+
+TEST(BatchFiles, ALauncherInADriveRootWritesAndStartsNothing) {
+    LauncherFixture fx;
+    BatchContext context = fx.Context();
+    context.LauncherDir = u"C:\\";
+    context.ExeFullPath = u"C:\\launcher.exe";
+    BoxReader reader;
+    EXPECT_FALSE(RunCleanupBatch(context));
+    const auto box = reader.Take();
+    ASSERT_TRUE(box.found());
+    EXPECT_EQ(box.text.rfind(std::wstring(kFailureText) + L"\r\n\r\n", 0), 0u);
+    EXPECT_NE(box.text.find(L"ルート"), std::wstring::npos);
+    EXPECT_EQ(fx.closed, 1);
+    EXPECT_FALSE(Exists(L"C:\\Corvanta.BAT"));
+    EXPECT_FALSE(Exists(L"Corvanta.BAT"));
+}
+
+// Hangul has no place in code page 932: the batch names the folder by its short
+// form, or, where there is none, the method fails and writes nothing wrong.
+TEST(BatchFiles, APathTheCodePageCannotHoldIsWrittenInShortFormOrRefused) {
+    LauncherFixture fx(L"親 a&b［表］", L"ランチャー한");
+    BatchContext context = fx.Context(true);
+    wchar_t shortDir[MAX_PATH] = {}, shortExe[MAX_PATH] = {};
+    ASSERT_GT(GetShortPathNameW(fx.launcher.c_str(), shortDir, MAX_PATH), 0u);
+    ASSERT_GT(GetShortPathNameW((fx.launcher + L"launcher.exe").c_str(), shortExe, MAX_PATH), 0u);
+    BoxReader debugBox;
+    RunCleanupBatch(context);
+    debugBox.Take();
+    EXPECT_EQ(ReadBytes(fx.parent + L"Corvanta.BAT"),
+              testsupport::ToCodePage(WStr(JoinBatLines(CleanupBatLines(U(shortExe), U(shortDir)))), 932));
+
+    // A program that is not there has no short form.
+    context.DebugFlg = false;
+    BoxReader failBox;
+    EXPECT_FALSE(RunExamStartBatch(context, U16(fx.launcher) + u"[1]없음.exe"));
+    const auto box = failBox.Take();
+    ASSERT_TRUE(box.found());
+    EXPECT_EQ(box.text.rfind(std::wstring(kFailureText) + L"\r\n\r\n", 0), 0u);
+    EXPECT_EQ(fx.closed, 1);
+    EXPECT_FALSE(Exists(fx.parent + L"JukenExeStart.BAT"));
+    EXPECT_TRUE(Exists(fx.launcher + L"JPEXAM"));
+}
+
+}  // namespace
