@@ -8,6 +8,7 @@ endif()
 
 add_library(launcher_win STATIC
     app/batch_launchers.cpp
+    app/file_utils.cpp
     common/CMFunc.cpp
     platform/app.cpp
     platform/ui/component.cpp

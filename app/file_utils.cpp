@@ -1,0 +1,42 @@
+#include "app/file_utils.h"
+
+#include <windows.h>
+
+#include "app/file_names.h"
+#include "platform/wstr.h"
+
+namespace launcher {
+namespace {
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE h) : h_(h) {}
+    ~FileHandle() {
+        if (h_ != INVALID_HANDLE_VALUE)
+            CloseHandle(h_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE h_;
+};
+
+}  // namespace
+
+void SetFileAttribExcept(const std::u16string& ExeName, std::u16string FileName, std::uint32_t dmFileAttributes) {
+    if (IsLauncherFile(FileName, ExeName))
+        return;
+    if (!FileName.empty() && FileName.back() == u'\\')
+        FileName.pop_back();
+    // Opening for writing first makes a target that someone holds without write
+    // sharing keep its attributes; backup semantics let folders be opened too.
+    FileHandle file(CreateFileW(W(FileName), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!file.valid())
+        return;
+    SetFileAttributesW(W(FileName), dmFileAttributes);  // a refusal changes nothing: ignored
+}
+
+}  // namespace launcher
