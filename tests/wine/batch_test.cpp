@@ -95,7 +95,7 @@ std::wstring SampleExamProgram() {
 
 bool Ended(const BatchProcess& p, DWORD ms) { return WaitForSingleObject(p.get(), ms) == WAIT_OBJECT_0; }
 
-TEST(ExamStartBatch, StartsTheProgramFromAPathThatNeedsEscapesAndDeletesItself) {
+TEST(ExamStartBatch, StartsTheProgramFromAPathThatNeedsEscapesAndHoldsNoFolderOfOurs) {
     LauncherFixture fx;
     const std::wstring examinee = fx.parent + L"受験者用_50%_12345_007［aB3xZ］\\";
     CreateDirectoryW(examinee.c_str(), nullptr);
@@ -113,6 +113,14 @@ TEST(ExamStartBatch, StartsTheProgramFromAPathThatNeedsEscapesAndDeletesItself) 
     ASSERT_NE(exam, nullptr);
     EXPECT_TRUE(Ended(batch, 10000));
     EXPECT_FALSE(Exists(fx.parent + L"JukenExeStart.BAT"));
+
+    // The exam program keeps the exam-start batch's console alive; the launcher
+    // folder must still be free to go while it runs.
+    auto cleanup = RunCleanupBatch(fx.Context());
+    ASSERT_TRUE(cleanup);
+    EXPECT_TRUE(Ended(cleanup, 20000));
+    EXPECT_FALSE(Exists(fx.launcher));
+    EXPECT_TRUE(IsWindow(exam));
     EXPECT_EQ(fx.closed, 0);
     PostMessageW(exam, WM_CLOSE, 0, 0);
     EXPECT_TRUE(driver::WaitForWindowGone(exam, 5000));
