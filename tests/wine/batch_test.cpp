@@ -175,12 +175,15 @@ TEST(CleanupBatch, TheCpuMeasureSeesABusyBatch) {
     EXPECT_GT(cpu, 100.0);
 }
 
-// Both files in debug mode: written in code page 932, CR LF, no byte-order mark;
-// the message each time; nothing deleted, nothing started.
+// Both files in debug mode: written in code page 932, CR LF, no byte-order mark,
+// over older files; the message each time; nothing deleted, nothing started.
 TEST(BatchFiles, DebugModeWritesBothFilesAndTouchesNothing) {
     LauncherFixture fx;
     const std::u16string program = U16(fx.parent) + u"受験者用_表_1［K］\\[1]表計算.exe";
     BatchContext context = fx.Context(true);
+    // Old files of the same names are replaced, not written over in part.
+    WriteBytes(fx.parent + L"JukenExeStart.BAT", std::string(4096, 'x'));
+    WriteBytes(fx.parent + L"Corvanta.BAT", std::string(4096, 'x'));
 
     BoxReader first;
     EXPECT_FALSE(RunExamStartBatch(context, program));
