@@ -1,5 +1,6 @@
 #include "exam_pc.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -19,6 +20,60 @@ void CopyTree(const std::wstring& from, const std::wstring& to) {
             CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE);
     } while (FindNextFileW(h, &fd));
     FindClose(h);
+}
+
+std::vector<std::wstring> ListDir(const std::wstring& folder) {
+    std::wstring dir = folder;
+    if (!dir.empty() && dir.back() == L'\\') dir.pop_back();
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::wstring name = fd.cFileName;
+        if (name != L"." && name != L"..") names.push_back(name);
+    } while (FindNextFileW(h, &fd));
+    FindClose(h);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+namespace {
+
+unsigned long long HashFile(const std::wstring& path) {
+    unsigned long long hash = 1469598103934665603ULL;  // FNV-1a
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return 0;
+    unsigned char buf[8192];
+    DWORD got = 0;
+    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0) {
+        for (DWORD i = 0; i < got; ++i) hash = (hash ^ buf[i]) * 1099511628211ULL;
+    }
+    CloseHandle(h);
+    return hash;
+}
+
+void Digest(const std::wstring& root, const std::wstring& rel, std::map<std::wstring, unsigned long long>& out) {
+    for (const std::wstring& name : ListDir(root + rel)) {
+        const std::wstring relName = rel + name;
+        const DWORD attrs = GetFileAttributesW((root + relName).c_str());
+        if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY)) {
+            Digest(root, relName + L"\\", out);
+        } else if (relName != L"system\\system.ini" && relName != L"system\\shiken.ini" && name != L"desktop.ini") {
+            out[relName] = HashFile(root + relName);
+        }
+    }
+}
+
+}  // namespace
+
+std::map<std::wstring, unsigned long long> PackageDigest(const std::wstring& folder) {
+    std::map<std::wstring, unsigned long long> out;
+    std::wstring root = folder;
+    if (!root.empty() && root.back() != L'\\') root += L'\\';
+    Digest(root, L"", out);
+    return out;
 }
 
 void RemoveTree(const std::wstring& path) {
