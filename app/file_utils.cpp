@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/file_names.h"
+#include "app/random_key.h"
 #include "platform/wstr.h"
 
 namespace launcher {
@@ -37,6 +38,13 @@ void SetFileAttribExcept(const std::u16string& ExeName, std::u16string FileName,
     if (!file.valid())
         return;
     SetFileAttributesW(W(FileName), dmFileAttributes);  // a refusal changes nothing: ignored
+}
+
+std::u16string ClockKey(int PLen) {
+    LARGE_INTEGER counter;
+    const std::uint32_t seed = QueryPerformanceCounter(&counter) ? static_cast<std::uint32_t>(counter.LowPart)
+                                                                 : static_cast<std::uint32_t>(GetTickCount());
+    return DrawKey(seed, PLen);
 }
 
 }  // namespace launcher

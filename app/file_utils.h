@@ -11,4 +11,8 @@ namespace launcher {
 // ExeName under any extension; reports nothing, and a failure changes nothing.
 void SetFileAttribExcept(const std::u16string& ExeName, std::u16string FileName, std::uint32_t dmFileAttributes);
 
+// A key of PLen characters from a generator seeded anew from the clock: the low 32
+// bits of the performance counter, or the tick count where there is none.
+std::u16string ClockKey(int PLen);
+
 }  // namespace launcher

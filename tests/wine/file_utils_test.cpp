@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "app/file_utils.h"
+#include "app/random_key.h"
 #include "platform/app.h"
 #include "platform/wstr.h"
 #include "test_support.h"
@@ -82,6 +85,19 @@ TEST(SetFileAttrib, LauncherOwnFilesMissingPathsAndHeldFilesAreLeftAlone) {
     SetFileAttribExcept(exe, Text(held), kHiddenArchive);
     EXPECT_EQ(Attributes(held), static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE));
     CloseHandle(reader);
+}
+
+// Seeded from the clock on every call: keys drawn one after another differ.
+TEST(ClockKey, EachCallDrawsAFreshKey) {
+    std::set<std::u16string> keys;
+    for (int i = 0; i < 50; ++i) {
+        const std::u16string key = ClockKey(5);
+        ASSERT_EQ(key.size(), 5u);
+        for (char16_t c : key)
+            ASSERT_NE(KeyAlphabet.find(c), std::u16string_view::npos);
+        keys.insert(key);
+    }
+    EXPECT_GT(keys.size(), 45u);
 }
 
 }  // namespace
