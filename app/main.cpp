@@ -2,17 +2,20 @@
 // application window none; the program ends when the main form closes.
 #include <windows.h>
 
+#include "app/JPZZ0010.h"
+#include "common/errors.h"
 #include "platform/app.h"
-#include "platform/ui/forms.h"
+#include "platform/wstr.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace launcher;
-    Form mainForm(nullptr);
-    mainForm.SetName(u"frmJPZZ0010");
-    mainForm.CreateWindowNow(u"frmJPZZ0010",
-                             RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
-    ShowWindow(mainForm.Handle(), SW_SHOW);
-    SetWindowPos(mainForm.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    Application::Run(mainForm);
+    try {
+        TfrmJPZZ0010 frmJPZZ0010;
+        Application::Run(frmJPZZ0010);
+    } catch (const Exception& e) {
+        // A broken layout: say so plainly rather than show half a screen.
+        MessageBoxW(nullptr, W(e.Message), L"frmJPZZ0010", MB_OK | MB_ICONERROR);
+        return 1;
+    }
     return 0;
 }

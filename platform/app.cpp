@@ -1,6 +1,7 @@
 #include "platform/app.h"
 
 #include <memory>
+#include <shellapi.h>
 #include <vector>
 
 #include "platform/ui/forms.h"
@@ -26,9 +27,22 @@ std::u16string Application::ExeName() {
     std::vector<wchar_t> buf(MAX_PATH);
     for (;;) {
         const DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
-        if (n < buf.size()) return U(buf.data(), n);
+        if (n < buf.size())
+            return U(buf.data(), n);
         buf.resize(buf.size() * 2);
     }
+}
+
+std::vector<std::u16string> Application::Params() {
+    std::vector<std::u16string> params;
+    int n = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &n);
+    if (!argv)
+        return params;
+    for (int i = 1; i < n; ++i)
+        params.push_back(U(argv[i]));
+    LocalFree(argv);
+    return params;
 }
 
 const std::u16string& Application::LauncherDir() {
@@ -61,8 +75,12 @@ HWND Application::Handle() {
 
 void Application::Run(Form& mainForm) {
     g_mainForm = &mainForm;
+    if (!g_terminated)
+        mainForm.ShowForm();
     MSG msg;
     while (!g_terminated && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (Form::PreTranslate(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -76,9 +94,13 @@ void Application::Terminate() {
     }
 }
 
-bool Application::Terminated() { return g_terminated; }
+bool Application::Terminated() {
+    return g_terminated;
+}
 
-Form* Application::MainForm() { return g_mainForm; }
+Form* Application::MainForm() {
+    return g_mainForm;
+}
 
 void Application::ProcessMessages() {
     MSG msg;
@@ -87,6 +109,8 @@ void Application::ProcessMessages() {
             g_terminated = true;
             break;
         }
+        if (Form::PreTranslate(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace launcher {
 
@@ -13,6 +14,8 @@ class Application {
 public:
     // Full path of the running executable (the module file name).
     static std::u16string ExeName();
+    // The command-line parameters after the program path.
+    static std::vector<std::u16string> Params();
     // The launcher folder: the executable's folder with a trailing backslash.
     // In-process tests point it at a fixture folder instead.
     static const std::u16string& LauncherDir();
@@ -22,7 +25,8 @@ public:
     // It owns message boxes raised on behalf of components that are not forms.
     static HWND Handle();
 
-    // Runs the event loop until Terminate or until the main form closes.
+    // Shows the main form, then runs the event loop until Terminate or until the
+    // main form closes.
     static void Run(Form& mainForm);
     static void Terminate();
     static bool Terminated();

@@ -5,7 +5,8 @@
 namespace launcher {
 
 Component::Component(Component* owner) : owner_(owner) {
-    if (owner_) owner_->components_.push_back(this);
+    if (owner_)
+        owner_->components_.push_back(this);
 }
 
 Component::~Component() {
@@ -22,7 +23,8 @@ Component::~Component() {
 
 Component* Component::FindComponent(std::u16string_view name) const {
     for (Component* c : components_) {
-        if (c->name_ == name) return c;
+        if (c->name_ == name)
+            return c;
     }
     return nullptr;
 }

@@ -15,7 +15,8 @@ StatusBar::StatusBar(Component* owner, WinControl& parent) : WinControl(owner) {
 }
 
 void StatusBar::SetSimpleText(const std::u16string& text) {
-    if (text == simpleText_) return;
+    if (text == simpleText_)
+        return;
     simpleText_ = text;
     if (HandleAllocated()) {
         SetWindowTextW(Handle(), W(simpleText_));

@@ -10,8 +10,22 @@ namespace driver {
 HWND WaitForWindow(const wchar_t* cls, const wchar_t* title, DWORD timeoutMs) {
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     for (;;) {
-        if (HWND h = FindWindowW(cls, title)) return h;
-        if (GetTickCount64() >= end) return nullptr;
+        if (HWND h = FindWindowW(cls, title))
+            return h;
+        if (GetTickCount64() >= end)
+            return nullptr;
+        Sleep(20);
+    }
+}
+
+HWND WaitForShownWindow(const wchar_t* cls, const wchar_t* title, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    for (;;) {
+        HWND h = FindWindowW(cls, title);
+        if (h && IsWindowVisible(h))
+            return h;
+        if (GetTickCount64() >= end)
+            return nullptr;
         Sleep(20);
     }
 }
@@ -19,7 +33,8 @@ HWND WaitForWindow(const wchar_t* cls, const wchar_t* title, DWORD timeoutMs) {
 bool WaitForWindowGone(HWND hwnd, DWORD timeoutMs) {
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     while (IsWindow(hwnd)) {
-        if (GetTickCount64() >= end) return false;
+        if (GetTickCount64() >= end)
+            return false;
         Sleep(20);
     }
     return true;
@@ -45,10 +60,12 @@ BOOL CALLBACK FindBox(HWND hwnd, LPARAM lp) {
     auto* s = reinterpret_cast<BoxSearch*>(lp);
     wchar_t cls[16] = {};
     GetClassNameW(hwnd, cls, 16);
-    if (wcscmp(cls, L"#32770") != 0 || !IsWindowVisible(hwnd)) return TRUE;
+    if (wcscmp(cls, L"#32770") != 0 || !IsWindowVisible(hwnd))
+        return TRUE;
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (s->pid != 0 && pid != s->pid) return TRUE;
+    if (s->pid != 0 && pid != s->pid)
+        return TRUE;
     s->found = hwnd;
     return FALSE;
 }
@@ -79,24 +96,29 @@ MessageBoxInfo WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
             EnumChildWindows(s.found, CollectChildren, reinterpret_cast<LPARAM>(&info));
             return info;
         }
-        if (GetTickCount64() >= end) return info;
+        if (GetTickCount64() >= end)
+            return info;
         Sleep(20);
     }
 }
 
-void AnswerMessageBox(HWND box, int id) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+void AnswerMessageBox(HWND box, int id) {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
 
 HWND FocusedWindow(HWND top) {
     GUITHREADINFO gti{};
     gti.cbSize = sizeof gti;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &gti)) return nullptr;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &gti))
+        return nullptr;
     return gti.hwndFocus;
 }
 
 void Activate(HWND top) {
     SetForegroundWindow(top);
     const ULONGLONG end = GetTickCount64() + 2000;
-    while (GetForegroundWindow() != top && GetTickCount64() < end) Sleep(20);
+    while (GetForegroundWindow() != top && GetTickCount64() < end)
+        Sleep(20);
 }
 
 namespace {
@@ -125,12 +147,16 @@ void TypeText(const std::wstring& text) {
 }
 
 void PressKey(WORD vk, bool shift, bool ctrl) {
-    if (shift) SendKey(VK_SHIFT, false);
-    if (ctrl) SendKey(VK_CONTROL, false);
+    if (shift)
+        SendKey(VK_SHIFT, false);
+    if (ctrl)
+        SendKey(VK_CONTROL, false);
     SendKey(vk, false);
     SendKey(vk, true);
-    if (ctrl) SendKey(VK_CONTROL, true);
-    if (shift) SendKey(VK_SHIFT, true);
+    if (ctrl)
+        SendKey(VK_CONTROL, true);
+    if (shift)
+        SendKey(VK_SHIFT, true);
     Sleep(20);
 }
 
@@ -148,23 +174,28 @@ Process::Process(const std::wstring& commandLine, const std::wstring& workDir) {
 }
 
 Process::~Process() {
-    if (info_.hProcess) CloseHandle(info_.hProcess);
+    if (info_.hProcess)
+        CloseHandle(info_.hProcess);
 }
 
 Process::Process(Process&& other) noexcept : info_(std::exchange(other.info_, {})) {}
 
 Process& Process::operator=(Process&& other) noexcept {
     if (this != &other) {
-        if (info_.hProcess) CloseHandle(info_.hProcess);
+        if (info_.hProcess)
+            CloseHandle(info_.hProcess);
         info_ = std::exchange(other.info_, {});
     }
     return *this;
 }
 
 bool Process::Wait(DWORD timeoutMs, DWORD* exitCode) const {
-    if (!info_.hProcess) return true;
-    if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
-    if (exitCode) GetExitCodeProcess(info_.hProcess, exitCode);
+    if (!info_.hProcess)
+        return true;
+    if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return false;
+    if (exitCode)
+        GetExitCodeProcess(info_.hProcess, exitCode);
     return true;
 }
 

@@ -10,6 +10,9 @@ namespace driver {
 
 // Polls FindWindowW until the window exists or the time is up; null on timeout.
 HWND WaitForWindow(const wchar_t* cls, const wchar_t* title, DWORD timeoutMs);
+// As WaitForWindow, for a window that is also shown (a program may make its
+// window hidden and show it only when its screen is ready).
+HWND WaitForShownWindow(const wchar_t* cls, const wchar_t* title, DWORD timeoutMs);
 bool WaitForWindowGone(HWND hwnd, DWORD timeoutMs);
 std::wstring WindowText(HWND hwnd);
 

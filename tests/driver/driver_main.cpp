@@ -1,5 +1,5 @@
 // Command-line face of the test driver, for scripts:
-//   driver wait-window TITLE [MS]          exit 0 when a window so titled exists
+//   driver wait-window TITLE [MS]          exit 0 when a window so titled is shown
 //   driver msgbox [MS]                     prints the first message box's caption and text, presses OK
 //   driver type TITLE TEXT                 types TEXT into the focused field of TITLE
 //   driver key TITLE VK [shift] [ctrl]     presses a key (decimal virtual-key code)
@@ -26,7 +26,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring cmd = argv[1];
     if (cmd == L"wait-window" && argc >= 3) {
         const DWORD ms = argc >= 4 ? static_cast<DWORD>(_wtoi(argv[3])) : 10000;
-        return driver::WaitForWindow(nullptr, argv[2], ms) ? 0 : 1;
+        return driver::WaitForShownWindow(nullptr, argv[2], ms) ? 0 : 1;
     }
     if (cmd == L"msgbox") {
         const DWORD ms = argc >= 3 ? static_cast<DWORD>(_wtoi(argv[2])) : 10000;

@@ -11,7 +11,7 @@ TEST(Startup, MainWindowIsFullScreenTopmostAndTitled) {
     e2e::ExamPc pc;
     auto launcher = pc.StartLauncher();
     ASSERT_TRUE(launcher.started());
-    HWND main = driver::WaitForWindow(nullptr, L"frmJPZZ0010", 15000);
+    HWND main = driver::WaitForShownWindow(nullptr, L"frmJPZZ0010", 15000);
     ASSERT_NE(main, nullptr);
     RECT rc;
     GetWindowRect(main, &rc);
