@@ -88,6 +88,8 @@ public:
     // ---- File utilities (app/file_utils.cpp): SetFileAttrib, GetRandomPassword ----
 
     // ---- Batch launchers (app/batch_launchers.cpp): StartExeBat, StartEndBat ----
+    void StartExeBat(const std::u16string& FilePath);
+    void StartEndBat();
 
     // ---- Step header (app/step_header.cpp): DrawMidashi ----
 

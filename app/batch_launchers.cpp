@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/JPZZ0010.h"
 #include "app/batch_text.h"
 #include "app/paths.h"
 #include "common/CMFunc.h"
@@ -154,6 +155,21 @@ BatchProcess RunBatch(const BatchContext& context, const char16_t* batName, Make
     return {};
 }
 
+BatchContext ContextOf(TfrmJPZZ0010& form) {
+    BatchContext context;
+    context.LauncherDir = Application::LauncherDir();
+    context.ExeFullPath = Application::ExeName();
+    context.RootDir = form.RootDir;
+    context.DebugFlg = form.DebugFlg;
+    if (form.HandleAllocated()) {
+        GetClientRect(form.Handle(), &context.ClientArea);
+        MapWindowPoints(form.Handle(), nullptr, reinterpret_cast<POINT*>(&context.ClientArea), 2);
+    }
+    context.Owner = &form;
+    context.CloseMainWindow = [&form] { form.Close(); };
+    return context;
+}
+
 }  // namespace
 
 BatchProcess::~BatchProcess() {
@@ -180,5 +196,10 @@ BatchProcess RunCleanupBatch(const BatchContext& Context) {
         return CleanupBatLines(AnsiPath(Context.ExeFullPath), AnsiPath(Context.LauncherDir));
     });
 }
+
+// Neither waits for its batch; the process handle is let go at once.
+void TfrmJPZZ0010::StartExeBat(const std::u16string& FilePath) { RunExamStartBatch(ContextOf(*this), FilePath); }
+
+void TfrmJPZZ0010::StartEndBat() { RunCleanupBatch(ContextOf(*this)); }
 
 }  // namespace launcher

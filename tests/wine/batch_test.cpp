@@ -7,10 +7,12 @@
 #include <cstdio>
 #include <thread>
 
+#include "app/JPZZ0010.h"
 #include "app/batch_launchers.h"
 #include "app/batch_text.h"
 #include "common/ustring.h"
 #include "driver/driver.h"
+#include "platform/app.h"
 #include "platform/wstr.h"
 #include "test_support.h"
 
@@ -35,7 +37,9 @@ public:
     BoxReader()
         : thread_([this] {
               info_ = driver::WaitForMessageBox(GetCurrentProcessId(), 10000);
-              if (info_.found()) driver::AnswerMessageBox(info_.hwnd, IDOK);
+              if (!info_.found()) return;
+              owner_ = GetWindow(info_.hwnd, GW_OWNER);
+              driver::AnswerMessageBox(info_.hwnd, IDOK);
           }) {}
     ~BoxReader() {
         if (thread_.joinable()) thread_.join();
@@ -46,9 +50,11 @@ public:
         thread_.join();
         return info_;
     }
+    HWND owner() const { return owner_; }
 
 private:
     driver::MessageBoxInfo info_;
+    HWND owner_ = nullptr;
     std::thread thread_;
 };
 
@@ -298,6 +304,30 @@ TEST(BatchFiles, APathTheCodePageCannotHoldIsWrittenInShortFormOrRefused) {
     EXPECT_EQ(fx.closed, 1);
     EXPECT_FALSE(Exists(fx.parent + L"JukenExeStart.BAT"));
     EXPECT_TRUE(Exists(fx.launcher + L"JPEXAM"));
+}
+
+// The form's own methods pass its folder, RootDir and window: the failure box is
+// the form's, and the form closes.
+TEST(BatchFiles, TheFormsStartExeBatReportsOnTheFormAndClosesIt) {
+    LauncherFixture fx;
+    const std::string autoIni = testsupport::ToCodePage(L"[情報]\r\n解凍前フォルダ名=JPEXAM\r\n", 932);
+    WriteBytes(fx.launcher + L"##AUTO##\\auto.ini", autoIni);
+    Application::SetLauncherDir(U16(fx.launcher));
+    TfrmJPZZ0010 form;
+    form.ShowForm();
+    ASSERT_EQ(form.RootDir, u"JPEXAM");
+    FileHolder holder(fx.launcher + L"JPEXAM\\system\\system.ini");
+    ASSERT_TRUE(holder.holding());
+
+    BoxReader reader;
+    form.StartExeBat(U16(fx.parent) + u"x\\[1]a.exe");
+    const auto box = reader.Take();
+    ASSERT_TRUE(box.found());
+    EXPECT_EQ(box.text.rfind(kFailureText, 0), 0u);
+    EXPECT_EQ(reader.owner(), form.Handle());
+    Application::ProcessMessages();
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    EXPECT_TRUE(Exists(fx.parent + L"JukenExeStart.BAT"));
 }
 
 }  // namespace
