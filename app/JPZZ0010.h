@@ -84,8 +84,17 @@ public:
     void InitialDisplay();
 
     // ---- Entry validation (app/entry_validation.cpp): CheckKaiCd, CheckJuBan ----
+    // True when the field's entry is acceptable; otherwise the field is focused and
+    // its one message shown.
+    bool CheckKaiCd();
+    bool CheckJuBan();
 
     // ---- File utilities (app/file_utils.cpp): SetFileAttrib, GetRandomPassword ----
+    // Replaces the attributes of a file or folder, never of the launcher's own
+    // executable; reports nothing.
+    void SetFileAttrib(const std::u16string& FileName, std::uint32_t dmFileAttributes);
+    // A fresh random key of PLen characters (re-seeded from the clock on each call).
+    void GetRandomPassword(int PLen, std::u16string& Result);
 
     // ---- Batch launchers (app/batch_launchers.cpp): StartExeBat, StartEndBat ----
     void StartExeBat(const std::u16string& FilePath);

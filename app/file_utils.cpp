@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include "app/JPZZ0010.h"
 #include "app/file_names.h"
 #include "app/random_key.h"
+#include "platform/app.h"
 #include "platform/wstr.h"
 
 namespace launcher {
@@ -45,6 +47,14 @@ std::u16string ClockKey(int PLen) {
     const std::uint32_t seed = QueryPerformanceCounter(&counter) ? static_cast<std::uint32_t>(counter.LowPart)
                                                                  : static_cast<std::uint32_t>(GetTickCount());
     return DrawKey(seed, PLen);
+}
+
+void TfrmJPZZ0010::SetFileAttrib(const std::u16string& FileName, std::uint32_t dmFileAttributes) {
+    SetFileAttribExcept(Application::ExeName(), FileName, dmFileAttributes);
+}
+
+void TfrmJPZZ0010::GetRandomPassword(int PLen, std::u16string& Result) {
+    Result = ClockKey(PLen);
 }
 
 }  // namespace launcher

@@ -3,6 +3,11 @@
 
 namespace launcher {
 
-void TfrmJPZZ0010::StartBtnClick(Component*) {}
+// The checks run on every press, even while a start is under way; only the first
+// failing one reports.
+void TfrmJPZZ0010::StartBtnClick(Component*) {
+    if (!CheckKaiCd() || !CheckJuBan())
+        return;
+}
 
 }  // namespace launcher
