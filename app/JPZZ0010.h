@@ -2,6 +2,7 @@
 // the layout app/forms/JPZZ0010.form; each concern's methods live in their own source.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/ui/forms.h"
@@ -95,6 +96,11 @@ public:
     void SetFileAttrib(const std::u16string& FileName, std::uint32_t dmFileAttributes);
     // A fresh random key of PLen characters (re-seeded from the clock on each call).
     void GetRandomPassword(int PLen, std::u16string& Result);
+
+    // ---- Start sequence (app/start_sequence.cpp) ----
+    // Where the start draws its keys; empty means GetRandomPassword. Only tests
+    // set it, to make a drawn name clash.
+    std::function<void(int PLen, std::u16string& Result)> KeySource;
 
     // ---- Batch launchers (app/batch_launchers.cpp): StartExeBat, StartEndBat ----
     void StartExeBat(const std::u16string& FilePath);
