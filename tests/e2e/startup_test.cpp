@@ -2,10 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <cwctype>
+#include <string>
+
 #include "driver/driver.h"
 #include "exam_pc.h"
 
 namespace {
+
+std::wstring ReadIni(const std::wstring& file, const wchar_t* section, const wchar_t* key) {
+    wchar_t buf[512];
+    const DWORD n = GetPrivateProfileStringW(section, key, L"", buf, 512, file.c_str());
+    return std::wstring(buf, n);
+}
+
+bool AllDigits(const std::wstring& s) {
+    if (s.empty())
+        return false;
+    for (wchar_t c : s) {
+        if (!std::iswdigit(c))
+            return false;
+    }
+    return true;
+}
 
 TEST(Startup, MainWindowIsFullScreenTopmostAndTitled) {
     e2e::ExamPc pc;
@@ -21,6 +40,94 @@ TEST(Startup, MainWindowIsFullScreenTopmostAndTitled) {
     EXPECT_EQ(rc.bottom, GetSystemMetrics(SM_CYSCREEN));
     EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(GetWindowLongW(main, GWL_STYLE) & WS_CAPTION);
+    // Its own taskbar button: an unowned application window.
+    EXPECT_EQ(GetWindow(main, GW_OWNER), nullptr);
+    EXPECT_TRUE(GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+
+    // The environment record, written before the window opened.
+    const std::wstring ini = pc.examDir() + L"system\\shiken.ini";
+    const std::wstring os = ReadIni(ini, L"受験者情報", L"OS");
+    size_t dots = 0;
+    for (wchar_t c : os)
+        dots += c == L'.';
+    EXPECT_GE(dots, 4u) << "OS=" << os.size();
+    EXPECT_TRUE(AllDigits(os.substr(os.find_last_of(L'.') + 1)));
+    HDC dc = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
+    EXPECT_EQ(ReadIni(ini, L"受験者情報", L"DPI"), std::to_wstring(GetDeviceCaps(dc, LOGPIXELSX)));
+    DeleteDC(dc);
+    EXPECT_EQ(ReadIni(ini, L"受験者情報", L"解像度"),
+              std::to_wstring(GetSystemMetrics(SM_CXSCREEN)) + L"×" + std::to_wstring(GetSystemMetrics(SM_CYSCREEN)));
+    EXPECT_TRUE(AllDigits(ReadIni(ini, L"受験者情報", L"メモリ")));
+    launcher.Kill();
+}
+
+TEST(Startup, FromInsideTheTemporaryFolderItRefusesAndEndsWithoutBatchFiles) {
+    e2e::ExamPc pc;
+    wchar_t tmp[MAX_PATH];
+    GetTempPathW(MAX_PATH, tmp);
+    // The same package, one level down in the temporary folder, the letters' case changed.
+    std::wstring parent = std::wstring(tmp) + L"e2eTEMP" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+    for (auto& c : parent)
+        c = static_cast<wchar_t>(std::towlower(c));
+    CreateDirectoryW(parent.c_str(), nullptr);
+    e2e::CopyTree(pc.launcherDir().substr(0, pc.launcherDir().size() - 1), parent + L"launcher");
+    driver::Process launcher(L"\"" + parent + L"launcher\\launcher.exe\"", parent + L"launcher");
+    ASSERT_TRUE(launcher.started());
+
+    const auto box = driver::WaitForMessageBox(launcher.pid(), 15000);
+    ASSERT_TRUE(box.found());
+    EXPECT_NE(box.text.find(L"受験プログラムが解凍されていません。"), std::wstring::npos);
+    driver::AnswerMessageBox(box.hwnd);
+    DWORD code = 0;
+    EXPECT_TRUE(launcher.Wait(10000, &code));
+    EXPECT_EQ(GetFileAttributesW((parent + L"JukenExeStart.BAT").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesW((parent + L"Corvanta.BAT").c_str()), INVALID_FILE_ATTRIBUTES);
+    launcher.Kill();
+    e2e::RemoveTree(parent.substr(0, parent.size() - 1));
+}
+
+// A stand-in process holds the file open without sharing, so every write fails
+// even for root.
+class HeldFile {
+public:
+    explicit HeldFile(const std::wstring& path) {
+        wchar_t self[MAX_PATH];
+        GetModuleFileNameW(nullptr, self, MAX_PATH);
+        holder_ = driver::Process(L"\"" + std::wstring(self) + L"\" --hold-file \"" + path + L"\"", L"");
+        for (int i = 0; i < 200; ++i) {
+            HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+            if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION) {
+                held_ = true;
+                return;
+            }
+            if (h != INVALID_HANDLE_VALUE)
+                CloseHandle(h);
+            Sleep(25);
+        }
+    }
+    ~HeldFile() { holder_.Kill(); }
+    bool held() const { return held_; }
+
+private:
+    driver::Process holder_;
+    bool held_ = false;
+};
+
+TEST(Startup, AnUnwritableShikenIniDelaysTheWindowButShowsNoMessage) {
+    e2e::ExamPc pc;
+    const std::wstring ini = pc.examDir() + L"system\\shiken.ini";
+    HeldFile hold(ini);
+    ASSERT_TRUE(hold.held());
+    const ULONGLONG start = GetTickCount64();
+    auto launcher = pc.StartLauncher();
+    ASSERT_TRUE(launcher.started());
+    HWND main = driver::WaitForShownWindow(nullptr, L"frmJPZZ0010", 30000);
+    const ULONGLONG elapsed = GetTickCount64() - start;
+    ASSERT_NE(main, nullptr);
+    // Four writes, each given up after its retries of about a second.
+    EXPECT_GE(elapsed, 3500u);
+    EXPECT_FALSE(driver::WaitForMessageBox(launcher.pid(), 500).found());
+    std::printf("window after %llu ms with shiken.ini held\n", elapsed);
     launcher.Kill();
 }
 
