@@ -1,7 +1,8 @@
 // The end-to-end tier's test program. "--hold-file PATH" turns it into a stand-in
 // process that holds PATH open without sharing until it is ended.
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // The main form built in-process on a fixture exam folder.
-#include <imm.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <imm.h>
 
 #include <gtest/gtest.h>
 

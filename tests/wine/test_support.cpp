@@ -91,8 +91,9 @@ FileHolder::FileHolder(const std::wstring& path) {
     if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
     CloseHandle(pi.hThread);
     process_ = pi.hProcess;
-    // Wait until the holder has the file open: then a shared open fails.
-    for (int i = 0; i < 200; ++i) {
+    // Wait until the holder has the file open: then a shared open fails. A busy
+    // machine can take seconds to start the holder.
+    for (int i = 0; i < 1500; ++i) {
         HANDLE probe = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
         if (probe == INVALID_HANDLE_VALUE) return;
