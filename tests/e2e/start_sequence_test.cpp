@@ -1,0 +1,242 @@
+// The whole start, from Enter to the clean-up batch's end, on a fresh exam PC per
+// case. Under Wine read-only is not stored on folders, so the examinee folder's
+// read-only attribute cannot be seen here; the hidden desktop.ini files can.
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "driver/driver.h"
+#include "exam_pc.h"
+#include "launcher_screen.h"
+
+namespace {
+
+const std::wstring kPrefix = L"受験者用_";
+const std::wstring kExamProgram = L"[1]表計算.exe";
+const wchar_t kExamWindow[] = L"frmJPBG0010";
+const wchar_t kDebug[] = L"デバッグ中は削除できません";
+const wchar_t kRenameFailed[] = L"受験者用フォルダ名の変更に失敗しました。";
+const wchar_t kProgramMissing[] = L"受験プログラムの展開時にエラーが発生しました。受験プログラムを終了します。";
+const wchar_t kNoWindow[] = L"受験プログラムの起動時にエラーが発生しました。受験プログラムを終了します。";
+const std::wstring kKeyAlphabet = L"abcdefghijklmnopqrsuvwxyzABCDEFGHIJKLMNOPQRSUVWXYZ1234567890";
+
+std::wstring Ini(const std::wstring& file, const wchar_t* section, const wchar_t* key) {
+    wchar_t buf[256] = {};
+    GetPrivateProfileStringW(section, key, L"", buf, 256, file.c_str());
+    return buf;
+}
+
+std::wstring FileText(const std::wstring& path) {
+    std::wstring text;
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return text;
+    char buf[4096];
+    DWORD got = 0;
+    std::string bytes;
+    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0) bytes.append(buf, got);
+    CloseHandle(h);
+    const int n = MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    text.resize(static_cast<size_t>(n));
+    MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
+    return text;
+}
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Ends every exam program still running (their names start with "[1]").
+void EndExamPrograms() {
+    for (HWND w; (w = FindWindowW(nullptr, kExamWindow)) != nullptr;) {
+        PostMessageW(w, WM_CLOSE, 0, 0);
+        if (!driver::WaitForWindowGone(w, 5000)) break;
+    }
+    HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W pe{};
+    pe.dwSize = sizeof pe;
+    for (BOOL ok = Process32FirstW(snap, &pe); ok; ok = Process32NextW(snap, &pe)) {
+        if (wcsncmp(pe.szExeFile, L"[1]", 3) != 0) continue;
+        if (HANDLE p = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pe.th32ProcessID)) {
+            TerminateProcess(p, 1);
+            WaitForSingleObject(p, 5000);
+            CloseHandle(p);
+        }
+    }
+    CloseHandle(snap);
+}
+
+class StartRun : public ::testing::Test, protected e2e::LauncherScreen {
+protected:
+    void TearDown() override {
+        Kill();
+        EndExamPrograms();
+    }
+
+    // Types the entries and presses Enter in the number field.
+    void Start(const std::wstring& args = L"") {
+        ASSERT_TRUE(Open(pc, args));
+        SetText(kaiCd, L"12345");
+        SetText(juban, L"007");
+        ASSERT_TRUE(EnterIn(juban));
+    }
+
+    // The launcher has ended, and then its clean-up batch has removed its folder.
+    void ExpectEndAndCleanup() {
+        DWORD code = 1;
+        ASSERT_TRUE(launcher.Wait(20000, &code));
+        for (int i = 0; i < 300 && Exists(pc.launcherDir()); ++i) Sleep(100);
+        EXPECT_FALSE(Exists(pc.launcherDir()));
+        EXPECT_EQ(e2e::ListDir(pc.parent()).size(), 2u);  // the examinee folder and the test's tools
+    }
+
+    std::vector<std::wstring> Examinee(const std::wstring& folder) const {
+        std::vector<std::wstring> found;
+        for (const std::wstring& name : e2e::ListDir(folder))
+            if (name.rfind(kPrefix, 0) == 0) found.push_back(folder + name + L"\\");
+        return found;
+    }
+
+    // The exam content lies in exactly one place, the examinee folder, complete.
+    std::wstring ExpectOnlyExamineeFolderHoldsThePackage() {
+        std::vector<std::wstring> places = Examinee(pc.parent());
+        if (Exists(pc.launcherDir())) {
+            for (const std::wstring& inside : Examinee(pc.launcherDir())) places.push_back(inside);
+            if (Exists(pc.examDir())) places.push_back(pc.examDir());
+        }
+        EXPECT_EQ(places.size(), 1u);
+        if (places.size() != 1) return L"";
+        EXPECT_EQ(places[0].rfind(pc.parent(), 0), 0u);
+        EXPECT_TRUE(e2e::PackageDigest(places[0]) == digest) << "the package's files differ";
+        return places[0];
+    }
+
+    void TakeDigest() { digest = e2e::PackageDigest(pc.examDir()); }
+
+    e2e::ExamPc pc;
+    std::map<std::wstring, unsigned long long> digest;
+};
+
+TEST_F(StartRun, StartsTheExamProgramFromTheExamineeFolderAndRemovesTheLauncher) {
+    TakeDigest();
+    Start();
+    HWND exam = driver::WaitForShownWindow(nullptr, kExamWindow, 20000);
+    ASSERT_NE(exam, nullptr);
+    ExpectEndAndCleanup();
+
+    const std::wstring folder = ExpectOnlyExamineeFolderHoldsThePackage();
+    ASSERT_FALSE(folder.empty());
+    const std::wstring key = Ini(folder + L"system\\system.ini", L"基本情報", L"固有キー");
+    ASSERT_EQ(key.size(), 5u);
+    EXPECT_EQ(key.find_first_not_of(kKeyAlphabet), std::wstring::npos) << key;
+    EXPECT_EQ(folder, pc.parent() + L"受験者用_表計算3級_模擬A_12345_007［" + key + L"］\\");
+    EXPECT_EQ(Ini(folder + L"system\\shiken.ini", L"受験者情報", L"会場コード"), L"12345");
+    EXPECT_EQ(Ini(folder + L"system\\shiken.ini", L"受験者情報", L"受験番号"), L"007");
+    struct Icon {
+        std::wstring file, resource;
+    };
+    for (const Icon& icon : {Icon{folder + L"desktop.ini", L"\".\\system\\Image\\TopIcon.ico\""},
+                             Icon{folder + L"実技用\\desktop.ini", L"\".\\..\\system\\Image\\ZFolderIcon.ico\""}}) {
+        SCOPED_TRACE(icon.file);
+        const std::wstring text = FileText(icon.file);
+        EXPECT_NE(text.find(L"IconResource=" + icon.resource + L"\r\n"), std::wstring::npos) << text;
+        EXPECT_NE(text.find(L"IconIndex=0\r\n"), std::wstring::npos) << text;
+        EXPECT_TRUE(GetFileAttributesW(icon.file.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    }
+
+    // The window belongs to the program in the examinee folder, still running.
+    DWORD pid = 0;
+    GetWindowThreadProcessId(exam, &pid);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    ASSERT_NE(process, nullptr);
+    wchar_t image[MAX_PATH] = {};
+    DWORD size = MAX_PATH;
+    ASSERT_TRUE(QueryFullProcessImageNameW(process, 0, image, &size));
+    CloseHandle(process);
+    EXPECT_EQ(lstrcmpiW(image, (folder + kExamProgram).c_str()), 0) << image;
+    EXPECT_TRUE(IsWindow(exam));
+}
+
+TEST_F(StartRun, DevelopmentCodeNamesTheFolderWithoutFileTitleAndNoPracticeFolderIsLeftAlone) {
+    const std::wstring systemIni = pc.examDir() + L"system\\system.ini";
+    ASSERT_TRUE(WritePrivateProfileStringW(L"基本情報", L"ファイル名称", L"", systemIni.c_str()));
+    e2e::RemoveTree(pc.examDir() + L"実技用");
+    TakeDigest();
+    Start();
+    ASSERT_NE(driver::WaitForShownWindow(nullptr, kExamWindow, 20000), nullptr);
+    ExpectEndAndCleanup();
+
+    const std::wstring folder = ExpectOnlyExamineeFolderHoldsThePackage();
+    const std::wstring key = Ini(folder + L"system\\system.ini", L"基本情報", L"固有キー");
+    EXPECT_EQ(folder, pc.parent() + L"受験者用_XL3A01_12345_007［" + key + L"］\\");
+    EXPECT_FALSE(Exists(folder + L"実技用"));
+}
+
+// The exam folder held open without delete sharing by another process (this
+// one) cannot be renamed; once it is let go, a second press goes through.
+TEST_F(StartRun, FailedRenameKeepsTheLauncherOpenAndASecondPressSucceeds) {
+    TakeDigest();
+    std::wstring examDir = pc.examDir();
+    examDir.pop_back();
+    HANDLE holder = CreateFileW(examDir.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    Start();
+    EXPECT_EQ(AnswerBox(), kRenameFailed);
+    EXPECT_FALSE(launcher.Wait(500));
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_TRUE(Exists(pc.examDir() + kExamProgram));
+    EXPECT_FALSE(Exists(pc.parent() + L"Corvanta.BAT"));
+    CloseHandle(holder);
+
+    ASSERT_TRUE(EnterIn(juban));
+    ASSERT_NE(driver::WaitForShownWindow(nullptr, kExamWindow, 20000), nullptr);
+    ExpectEndAndCleanup();
+    ExpectOnlyExamineeFolderHoldsThePackage();
+}
+
+TEST_F(StartRun, MissingExamProgramEndsTheLauncherAndLeavesTheExamineeFolder) {
+    ASSERT_TRUE(DeleteFileW((pc.examDir() + kExamProgram).c_str()));
+    TakeDigest();
+    Start();
+    EXPECT_EQ(AnswerBox(), kProgramMissing);
+    ExpectEndAndCleanup();
+    ExpectOnlyExamineeFolderHoldsThePackage();
+    EXPECT_EQ(FindWindowW(nullptr, kExamWindow), nullptr);
+}
+
+// The program starts but never opens its window: given up after about ten seconds.
+TEST_F(StartRun, NoExamWindowGivesUpAfterAboutTenSeconds) {
+    ASSERT_TRUE(CopyFileW((pc.parent() + L"tools\\sample_exam_nowindow.exe").c_str(),
+                          (pc.examDir() + kExamProgram).c_str(), FALSE));
+    TakeDigest();
+    Start();
+    const ULONGLONG pressed = GetTickCount64();
+    EXPECT_EQ(AnswerBox(20000), kNoWindow);
+    const ULONGLONG waited = GetTickCount64() - pressed;
+    EXPECT_GE(waited, 9500u);
+    EXPECT_LE(waited, 16000u);
+    ExpectEndAndCleanup();
+    ExpectOnlyExamineeFolderHoldsThePackage();
+}
+
+// Debug mode writes both batches but starts and deletes nothing, so the wait runs out.
+TEST_F(StartRun, DebugModeShowsEachStepAndLeavesTheLauncherFolder) {
+    TakeDigest();
+    Start(L"-debug");
+    EXPECT_EQ(AnswerBox(), kDebug);
+    EXPECT_EQ(AnswerBox(20000), kNoWindow);
+    EXPECT_EQ(AnswerBox(), kDebug);
+    DWORD code = 1;
+    ASSERT_TRUE(launcher.Wait(10000, &code));
+
+    ExpectOnlyExamineeFolderHoldsThePackage();
+    EXPECT_TRUE(Exists(pc.parent() + L"JukenExeStart.BAT"));
+    EXPECT_TRUE(Exists(pc.parent() + L"Corvanta.BAT"));
+    EXPECT_EQ(e2e::ListDir(pc.launcherDir()), (std::vector<std::wstring>{L"##AUTO##", L"launcher.exe"}));
+    EXPECT_EQ(FindWindowW(nullptr, kExamWindow), nullptr);
+}
+
+}  // namespace
