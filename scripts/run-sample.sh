@@ -61,5 +61,25 @@ if [ "$virtual" = 1 ] && [ -z "$venue" ]; then
     "$WINESERVER" -k 2>/dev/null || true
 fi
 wait "$launcher_pid" 2>/dev/null || true
-echo "The launcher has ended. The parent folder now holds:"
+echo "The launcher has ended."
+if [ -n "$venue" ]; then
+    # The clean-up batch runs on after the launcher: it removes the launcher
+    # folder, then itself.
+    for _ in $(seq 600); do
+        [ -e "$parent/launcher" ] || [ -e "$parent/Corvanta.BAT" ] || break
+        sleep 0.1
+    done
+    examinee=$(find "$parent" -maxdepth 1 -mindepth 1 -type d -name '受験者用_*' | head -n 1)
+    if [ -n "$examinee" ]; then
+        echo "Examinee folder: $examinee"
+    else
+        echo "No examinee folder was made (see the launcher's message)."
+    fi
+    if [ "$virtual" = 1 ]; then
+        shot=$parent-exam.png
+        import -window root -display "$DISPLAY" "$shot" 2>/dev/null && echo "Screenshot of the exam program: $shot"
+        "$WINESERVER" -k 2>/dev/null || true   # nobody is there to close the exam program
+    fi
+fi
+echo "The parent folder now holds:"
 find "$parent" -maxdepth 1 -mindepth 1 | sed "s|^$parent/|  |" | sort
