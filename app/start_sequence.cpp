@@ -74,12 +74,18 @@ void TfrmJPZZ0010::StartBtnClick(Component*) {
     const std::u16string LauncherDir = Application::LauncherDir();
     // RootDir comes from a file anyone can edit. An empty one would make the exam
     // folder the launcher folder itself, an absolute one or ".." a folder that is
-    // not ours: refuse before anything is written, renamed or deleted.
-    if (!IsSafeRootDir(RootDir)) {
-        DispMessage(this, nullptr, kDefaultError, u"受験用フォルダ名「" + RootDir + u"」が正しくありません。");
+    // not ours. A launcher in a drive root has no folder above it to move the exam
+    // into. Either is refused before anything is written, renamed or deleted.
+    const auto parent = ParentFolder(LauncherDir);
+    if (!IsSafeRootDir(RootDir) || !parent) {
+        DispMessage(this, nullptr, kDefaultError,
+                    !parent ? u"起動フォルダ " + LauncherDir +
+                                  u" はドライブのルートで、受験者用フォルダを置く親フォルダがありません。"
+                            : u"受験用フォルダ名「" + RootDir + u"」が正しくありません。");
         StartFlg = false;
         return;
     }
+    const std::u16string& ChangeFileDir = *parent;
 
     std::u16string ErrorMes;
     std::exception_ptr error;
@@ -88,12 +94,6 @@ void TfrmJPZZ0010::StartBtnClick(Component*) {
         const std::u16string KaiCode = GetIniString(SystemIni, kSystemSection, u"開発コード");
         const std::u16string FileName = GetIniString(SystemIni, kSystemSection, u"ファイル名称");
         const std::u16string BuMei = GetIniString(RootDir + u"\\system\\1\\setup.ini", kSystemSection, u"部種名称");
-
-        // A launcher in a drive root has no folder above it to move the exam into.
-        const auto parent = ParentFolder(LauncherDir);
-        if (!parent)
-            throw Exception(u"起動フォルダ " + LauncherDir + u" はドライブのルートで、受験者用フォルダを置く親フォルダがありません。");
-        const std::u16string& ChangeFileDir = *parent;
 
         std::u16string RandomKey;
         std::u16string ChangeFileName;
@@ -116,8 +116,8 @@ void TfrmJPZZ0010::StartBtnClick(Component*) {
             SetFileAttrib(LauncherDir + DesktopIni, kHiddenArchive);
             if (FolderExists(LauncherDir + RootDir + u"\\" + kPracticeFolder)) {
                 const std::u16string PracticeIni = RootDir + u"\\" + kPracticeFolder + u"\\desktop.ini";
-                PutIniString(PracticeIni, kShellSection, u"IconResource",
-                             u"\".\\..\\system\\Image\\ZFolderIcon.ico\"", false);
+                PutIniString(PracticeIni, kShellSection, u"IconResource", u"\".\\..\\system\\Image\\ZFolderIcon.ico\"",
+                             false);
                 PutIniString(PracticeIni, kShellSection, u"IconIndex", u"0", false);
                 SetFileAttrib(LauncherDir + PracticeIni, kHiddenArchive);
             }

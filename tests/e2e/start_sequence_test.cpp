@@ -2,6 +2,7 @@
 // case. Under Wine read-only is not stored on folders, so the examinee folder's
 // read-only attribute cannot be seen here; the hidden desktop.ini files can.
 #include <windows.h>
+// After windows.h, which it needs.
 #include <tlhelp32.h>
 
 #include <gtest/gtest.h>
@@ -34,11 +35,13 @@ std::wstring Ini(const std::wstring& file, const wchar_t* section, const wchar_t
 std::wstring FileText(const std::wstring& path) {
     std::wstring text;
     HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return text;
+    if (h == INVALID_HANDLE_VALUE)
+        return text;
     char buf[4096];
     DWORD got = 0;
     std::string bytes;
-    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0) bytes.append(buf, got);
+    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0)
+        bytes.append(buf, got);
     CloseHandle(h);
     const int n = MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     text.resize(static_cast<size_t>(n));
@@ -46,19 +49,23 @@ std::wstring FileText(const std::wstring& path) {
     return text;
 }
 
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 // Ends every exam program still running (their names start with "[1]").
 void EndExamPrograms() {
     for (HWND w; (w = FindWindowW(nullptr, kExamWindow)) != nullptr;) {
         PostMessageW(w, WM_CLOSE, 0, 0);
-        if (!driver::WaitForWindowGone(w, 5000)) break;
+        if (!driver::WaitForWindowGone(w, 5000))
+            break;
     }
     HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     PROCESSENTRY32W pe{};
     pe.dwSize = sizeof pe;
     for (BOOL ok = Process32FirstW(snap, &pe); ok; ok = Process32NextW(snap, &pe)) {
-        if (wcsncmp(pe.szExeFile, L"[1]", 3) != 0) continue;
+        if (wcsncmp(pe.szExeFile, L"[1]", 3) != 0)
+            continue;
         if (HANDLE p = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pe.th32ProcessID)) {
             TerminateProcess(p, 1);
             WaitForSingleObject(p, 5000);
@@ -89,19 +96,22 @@ protected:
         ASSERT_TRUE(launcher.Wait(20000, &code));
         // The batch deletes itself last, a moment after the folder has gone.
         const auto busy = [this] { return Exists(pc.launcherDir()) || Exists(pc.parent() + L"Corvanta.BAT"); };
-        for (int i = 0; i < 300 && busy(); ++i) Sleep(100);
+        for (int i = 0; i < 300 && busy(); ++i)
+            Sleep(100);
         EXPECT_FALSE(Exists(pc.launcherDir()));
         // The examinee folder and the test's tools, nothing else.
         const std::vector<std::wstring> left = e2e::ListDir(pc.parent());
         std::wstring names;
-        for (const std::wstring& name : left) names += name + L" | ";
+        for (const std::wstring& name : left)
+            names += name + L" | ";
         EXPECT_EQ(left.size(), 2u) << names;
     }
 
     std::vector<std::wstring> Examinee(const std::wstring& folder) const {
         std::vector<std::wstring> found;
         for (const std::wstring& name : e2e::ListDir(folder))
-            if (name.rfind(kPrefix, 0) == 0) found.push_back(folder + name + L"\\");
+            if (name.rfind(kPrefix, 0) == 0)
+                found.push_back(folder + name + L"\\");
         return found;
     }
 
@@ -109,11 +119,14 @@ protected:
     std::wstring ExpectOnlyExamineeFolderHoldsThePackage() {
         std::vector<std::wstring> places = Examinee(pc.parent());
         if (Exists(pc.launcherDir())) {
-            for (const std::wstring& inside : Examinee(pc.launcherDir())) places.push_back(inside);
-            if (Exists(pc.examDir())) places.push_back(pc.examDir());
+            for (const std::wstring& inside : Examinee(pc.launcherDir()))
+                places.push_back(inside);
+            if (Exists(pc.examDir()))
+                places.push_back(pc.examDir());
         }
         EXPECT_EQ(places.size(), 1u);
-        if (places.size() != 1) return L"";
+        if (places.size() != 1)
+            return L"";
         EXPECT_EQ(places[0].rfind(pc.parent(), 0), 0u);
         EXPECT_TRUE(e2e::PackageDigest(places[0]) == digest) << "the package's files differ";
         return places[0];

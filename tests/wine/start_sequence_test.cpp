@@ -43,7 +43,8 @@ public:
         : thread_([this] {
               while (!stop_) {
                   const auto box = driver::WaitForMessageBox(GetCurrentProcessId(), 100);
-                  if (!box.found()) continue;
+                  if (!box.found())
+                      continue;
                   {
                       std::lock_guard<std::mutex> lock(mutex_);
                       texts_.push_back(box.text);
@@ -55,7 +56,8 @@ public:
     ~BoxReader() { Stop(); }
     std::vector<std::wstring> Stop() {
         stop_ = true;
-        if (thread_.joinable()) thread_.join();
+        if (thread_.joinable())
+            thread_.join();
         return texts_;
     }
 
@@ -70,12 +72,15 @@ private:
 void Snapshot(const std::wstring& dir, std::vector<std::wstring>& out) {
     WIN32_FIND_DATAW fd;
     HANDLE h = FindFirstFileW((dir + L"*").c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE) return;
+    if (h == INVALID_HANDLE_VALUE)
+        return;
     do {
         const std::wstring name = fd.cFileName;
-        if (name == L"." || name == L"..") continue;
+        if (name == L"." || name == L"..")
+            continue;
         out.push_back(dir + name + L" " + std::to_wstring(fd.nFileSizeLow));
-        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) Snapshot(dir + name + L"\\", out);
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            Snapshot(dir + name + L"\\", out);
     } while (FindNextFileW(h, &fd));
     FindClose(h);
 }
@@ -101,11 +106,12 @@ protected:
         form->DebugFlg = true;
         form->KaiCdEdt->SetText(u"12345");
         form->JubanEdt->SetText(u"007");
-        examWindow = CreateWindowExW(0, L"STATIC", L"frmJPBG0010", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                                     nullptr);
+        examWindow =
+            CreateWindowExW(0, L"STATIC", L"frmJPBG0010", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     }
     void TearDown() override {
-        if (examWindow) DestroyWindow(examWindow);
+        if (examWindow)
+            DestroyWindow(examWindow);
         form.reset();
     }
 
@@ -221,8 +227,9 @@ TEST_F(StartSequence, UnhandledErrorBeforeTheRenameKeepsTheLauncherOpen) {
 }
 
 // RootDir names the folder that is renamed and moved: one that is not a folder of
-// our own is refused before any file is touched.
-TEST_F(StartSequence, UnsafeExamFolderNameIsRefusedBeforeAnythingIsTouched) {
+// our own is refused before any file is touched; so is a launcher in a drive root,
+// which has no folder above it.
+TEST_F(StartSequence, UnsafeFoldersAreRefusedBeforeAnythingIsTouched) {
     std::vector<std::wstring> before;
     Snapshot(parent(), before);
     for (const std::u16string rootDir : {u"", u"..", u"C:\\Windows", u"\\\\srv\\share", u"a\\..\\.."}) {
@@ -238,6 +245,14 @@ TEST_F(StartSequence, UnsafeExamFolderNameIsRefusedBeforeAnythingIsTouched) {
         Snapshot(parent(), after);
         EXPECT_EQ(after, before);
     }
+
+    form->RootDir = u"模擬試験PKG";
+    Application::SetLauncherDir(u"C:\\");
+    const auto boxes = Press();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find(L"ドライブのルート"), std::wstring::npos) << boxes[0];
+    EXPECT_FALSE(form->StartFlg);
+    EXPECT_FALSE(ClosePosted());
 }
 
 }  // namespace
