@@ -54,12 +54,13 @@ std::vector<std::u16string> ExamStartBatLines(const std::u16string& FilePath) {
     };
 }
 
-// Each loop pauses between tries, and both together give up after kCleanupTries,
+// Each loop pauses between tries, and both together give up after Tries tries,
 // so a launcher that can never be removed does not keep a hidden process running.
-std::vector<std::u16string> CleanupBatLines(const std::u16string& ExeFullPath, const std::u16string& LauncherDir) {
+std::vector<std::u16string> CleanupBatLines(const std::u16string& ExeFullPath, const std::u16string& LauncherDir,
+                                            int Tries) {
     const std::u16string exe = EscapeBatPath(ExeFullPath);
     const std::u16string dir = EscapeBatPath(LauncherDir);
-    const std::u16string giveUp = u"IF %Tries% GEQ " + IntToStr(kCleanupTries) + u" GOTO Lbl2";
+    const std::u16string giveUp = u"IF %Tries% GEQ " + IntToStr(Tries) + u" GOTO Lbl2";
     return {
         u"SET Tries=0",
         u":Lbl0",

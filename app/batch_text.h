@@ -17,7 +17,9 @@ std::u16string QuoteBatCondition(const std::u16string& Path);
 // FilePath: the exam program. The batch runs in the folder it lies in.
 std::vector<std::u16string> ExamStartBatLines(const std::u16string& FilePath);
 // ExeFullPath: the launcher's executable; LauncherDir with its trailing backslash.
-std::vector<std::u16string> CleanupBatLines(const std::u16string& ExeFullPath, const std::u16string& LauncherDir);
+// Tests pass a smaller Tries to see the batch give up.
+std::vector<std::u16string> CleanupBatLines(const std::u16string& ExeFullPath, const std::u16string& LauncherDir,
+                                            int Tries = kCleanupTries);
 
 // Every line followed by CR LF.
 std::u16string JoinBatLines(const std::vector<std::u16string>& Lines);

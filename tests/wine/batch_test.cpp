@@ -160,6 +160,34 @@ TEST(CleanupBatch, WaitsForTheLauncherThenRemovesItsFolderAndItself) {
     EXPECT_EQ(fx.closed, 0);
 }
 
+// A launcher folder that can never be removed (a stray file in it) does not keep
+// the batch running: it gives up after its tries and still deletes itself. With
+// 3 tries here instead of 300, the same text.
+TEST(CleanupBatch, GivesUpAfterItsTries) {
+    LauncherFixture fx;
+    WriteBytes(fx.launcher + L"stray.txt", "x");
+    const std::wstring batchFile = fx.parent + L"Corvanta.BAT";
+    const std::u16string text =
+        JoinBatLines(CleanupBatLines(U16(fx.launcher + L"launcher.exe"), U16(fx.launcher), 3));
+    WriteBytes(batchFile, testsupport::ToCodePage(WStr(text), 932));
+    std::wstring command = L"\"" + batchFile + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                               fx.parent.c_str(), &si, &pi));
+    BatchProcess batch(pi.hProcess);
+    CloseHandle(pi.hThread);
+    const ULONGLONG start = GetTickCount64();
+    ASSERT_TRUE(Ended(batch, 15000));
+    const ULONGLONG took = GetTickCount64() - start;
+    std::printf("3 tries took %llu ms\n", took);
+    EXPECT_GE(took, 1500u);  // two pauses of about a second
+    EXPECT_FALSE(Exists(fx.launcher + L"launcher.exe"));
+    EXPECT_TRUE(Exists(fx.launcher + L"stray.txt"));
+    EXPECT_FALSE(Exists(batchFile));
+}
+
 // Checks the measure above: a batch that loops without pause is seen using the
 // processor (Wine's GetProcessTimes would read it as idle).
 TEST(CleanupBatch, TheCpuMeasureSeesABusyBatch) {
