@@ -17,11 +17,6 @@ namespace {
 constexpr char16_t kFailureMessage[] = u"E11受験用フォルダ(フォルダ名：##TEMP##)の削除に失敗しました。";
 constexpr char16_t kDebugMessage[] = u"E11デバッグ中は削除できません";
 
-[[noreturn]] void RaiseLastOSError() {
-    const DWORD code = GetLastError();
-    throw EOSError(code, OSErrorMessage(code, SysErrorMessage(code)));
-}
-
 bool FolderExists(const std::u16string& path) {
     const DWORD attr = GetFileAttributesW(W(path));
     return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
@@ -66,25 +61,11 @@ std::u16string AnsiPath(const std::u16string& path) {
     throw Exception(u"パス「" + path + u"」にはこのPCの文字コードで書けない文字があり、短い名前もありません。");
 }
 
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE h) : h_(h) {}
-    ~FileHandle() {
-        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    HANDLE get() const { return h_; }
-
-private:
-    HANDLE h_;
-};
-
 void WriteBatFile(const std::u16string& path, const std::vector<std::u16string>& lines) {
     const auto bytes = ToAnsiExactly(JoinBatLines(lines));
     if (!bytes) throw Exception(u"バッチファイルに書けない文字があります。");  // paths were checked already
     FileHandle file(CreateFileW(W(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) RaiseLastOSError();
+    if (!file) RaiseLastOSError();
     DWORD written = 0;
     if (!WriteFile(file.get(), bytes->data(), static_cast<DWORD>(bytes->size()), &written, nullptr)) RaiseLastOSError();
     if (written != bytes->size()) throw Exception(path + u" に書き込めません。");
@@ -125,7 +106,7 @@ BatchProcess StartBatch(const BatchContext& context, const std::u16string& BatFu
                                 W(workFolder), &StartupInfo, &ProcessInfo);
     // A failed start is not reported: the caller goes on as if the batch ran.
     if (!ResFlg) return {};
-    CloseHandle(ProcessInfo.hThread);
+    KernelHandle thread(ProcessInfo.hThread);
     return BatchProcess(ProcessInfo.hProcess);
 }
 
@@ -171,21 +152,6 @@ BatchContext ContextOf(TfrmJPZZ0010& form) {
 }
 
 }  // namespace
-
-BatchProcess::~BatchProcess() {
-    if (process_) CloseHandle(process_);
-}
-
-BatchProcess::BatchProcess(BatchProcess&& other) noexcept : process_(other.process_) { other.process_ = nullptr; }
-
-BatchProcess& BatchProcess::operator=(BatchProcess&& other) noexcept {
-    if (this != &other) {
-        if (process_) CloseHandle(process_);
-        process_ = other.process_;
-        other.process_ = nullptr;
-    }
-    return *this;
-}
 
 BatchProcess RunExamStartBatch(const BatchContext& Context, const std::u16string& FilePath) {
     return RunBatch(Context, u"JukenExeStart.BAT", [&] { return ExamStartBatLines(AnsiPath(FilePath)); });

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/handles.h"
+
 namespace launcher {
 
 class Component;
@@ -22,22 +24,7 @@ struct BatchContext {
 };
 
 // The started batch process; empty when none was started.
-class BatchProcess {
-public:
-    BatchProcess() = default;
-    explicit BatchProcess(HANDLE process) : process_(process) {}
-    ~BatchProcess();
-    BatchProcess(BatchProcess&& other) noexcept;
-    BatchProcess& operator=(BatchProcess&& other) noexcept;
-    BatchProcess(const BatchProcess&) = delete;
-    BatchProcess& operator=(const BatchProcess&) = delete;
-
-    explicit operator bool() const { return process_ != nullptr; }
-    HANDLE get() const { return process_; }
-
-private:
-    HANDLE process_ = nullptr;
-};
+using BatchProcess = KernelHandle;
 
 // Both report their own failures and close the main window; they never throw.
 BatchProcess RunExamStartBatch(const BatchContext& Context, const std::u16string& FilePath);

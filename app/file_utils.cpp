@@ -6,28 +6,10 @@
 #include "app/file_names.h"
 #include "app/random_key.h"
 #include "platform/app.h"
+#include "platform/handles.h"
 #include "platform/wstr.h"
 
 namespace launcher {
-namespace {
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE h) : h_(h) {}
-    ~FileHandle() {
-        if (h_ != INVALID_HANDLE_VALUE)
-            CloseHandle(h_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE h_;
-};
-
-}  // namespace
-
 void SetFileAttribExcept(const std::u16string& ExeName, std::u16string FileName, std::uint32_t dmFileAttributes) {
     if (IsLauncherFile(FileName, ExeName))
         return;
@@ -37,7 +19,7 @@ void SetFileAttribExcept(const std::u16string& ExeName, std::u16string FileName,
     // sharing keep its attributes; backup semantics let folders be opened too.
     FileHandle file(CreateFileW(W(FileName), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    if (!file.valid())
+    if (!file)
         return;
     SetFileAttributesW(W(FileName), dmFileAttributes);  // a refusal changes nothing: ignored
 }

@@ -8,6 +8,7 @@
 #include "common/errors.h"
 #include "common/message_code.h"
 #include "platform/app.h"
+#include "platform/handles.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/status_bar.h"
 #include "platform/wstr.h"
@@ -18,22 +19,6 @@ namespace {
 constexpr DWORD kIniBufferSize = 2048;
 constexpr int kIniWriteRetries = 10;
 constexpr DWORD kIniRetryPauseMs = 100;
-
-[[noreturn]] void RaiseOSError(DWORD code) { throw EOSError(code, OSErrorMessage(code, SysErrorMessage(code))); }
-
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE h) : h_(h) {}
-    ~FindHandle() {
-        if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
-    }
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    HANDLE get() const { return h_; }
-
-private:
-    HANDLE h_;
-};
 
 }  // namespace
 
@@ -86,7 +71,7 @@ void DeleteDirTree(const std::u16string& Path) {
         // FindFirstFileW returns hidden and system entries too. A folder that cannot be
         // listed leaves both lists empty, and the final removal reports why.
         FindHandle find(FindFirstFileW(W(base + u"*.*"), &data));
-        if (find.get() != INVALID_HANDLE_VALUE) {
+        if (find) {
             do {
                 const std::u16string name = U(data.cFileName);
                 if (name == u"." || name == u"..") continue;
@@ -109,13 +94,13 @@ void DeleteDirTree(const std::u16string& Path) {
         if (!dir.link) {
             DeleteDirTree(dir.name);
         } else if (!RemoveDirectoryW(W(dir.name))) {
-            RaiseOSError(GetLastError());
+            RaiseLastOSError();
         }
     }
     for (const std::u16string& file : FileNames) {
-        if (!DeleteFileW(W(file))) RaiseOSError(GetLastError());
+        if (!DeleteFileW(W(file))) RaiseLastOSError();
     }
-    if (!RemoveDirectoryW(W(Path))) RaiseOSError(GetLastError());
+    if (!RemoveDirectoryW(W(Path))) RaiseLastOSError();
 }
 
 }  // namespace launcher

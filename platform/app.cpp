@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <vector>
 
+#include "common/errors.h"
 #include "platform/ui/forms.h"
 #include "platform/wstr.h"
 
@@ -126,6 +127,11 @@ std::u16string SysErrorMessage(DWORD code) {
     while (!result.empty() && (result.back() == u'\r' || result.back() == u'\n' || result.back() == u' '))
         result.pop_back();
     return result;
+}
+
+void RaiseLastOSError() {
+    const DWORD code = GetLastError();
+    throw EOSError(code, OSErrorMessage(code, SysErrorMessage(code)));
 }
 
 }  // namespace launcher

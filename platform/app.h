@@ -37,5 +37,7 @@ public:
 
 // Windows' text for a system error code (FormatMessageW), without the final line break.
 std::u16string SysErrorMessage(DWORD code);
+// Raises EOSError for GetLastError(), with the system's text for it.
+[[noreturn]] void RaiseLastOSError();
 
 }  // namespace launcher
