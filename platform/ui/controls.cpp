@@ -350,7 +350,7 @@ SIZE Label::TextSize() const {
 }
 
 void Label::AdjustSize() {
-    if (!autoSize_)
+    if (!autoSize_ || Loading())
         return;
     const SIZE s = TextSize();
     SetBounds(Left(), Top(), s.cx, s.cy);

@@ -142,8 +142,11 @@ public:
     virtual void MouseLeave() {}
 
     virtual bool IsWindowed() const { return false; }
-    // After a layout has set every property of the control.
-    virtual void Loaded() {}
+    // A layout sets the properties between these two; sizes that follow from
+    // several properties are worked out once, in Loaded.
+    void BeginLoading() { loading_ = true; }
+    virtual void Loaded() { loading_ = false; }
+    bool Loading() const { return loading_; }
 
     // Hooks for the font, colour and enabled state changing.
     virtual void FontChanged();
@@ -174,6 +177,7 @@ private:
     Cursor cursor_ = Cursor::Default;
     std::u16string hint_;
     bool showHint_ = false;
+    bool loading_ = false;
 };
 
 // A label: transparent text, one or more lines, sized to its text when AutoSize is on.
@@ -186,7 +190,10 @@ public:
     void SetAlignment(TextAlign a);
     // The size of the text in the label's font; an empty text measures as one blank.
     SIZE TextSize() const;
-    void Loaded() override { AdjustSize(); }
+    void Loaded() override {
+        Control::Loaded();
+        AdjustSize();
+    }
 
 protected:
     void Paint(Canvas& canvas) override;

@@ -305,6 +305,7 @@ struct Reader {
         if (!names.insert(obj.name).second || form.FindComponent(obj.name))
             Fail(obj.line, u"component " + obj.name + u" named twice");
         Control* c = kind->create(&form);
+        c->BeginLoading();
         c->SetName(obj.name);
         c->SetParent(&parent);
         Apply(*c, obj, *kind);
@@ -326,6 +327,7 @@ void ReadLayout(Form& form, std::string_view utf8, const std::u16string& source,
     if (root.kind != u"Form")
         r.Fail(root.line, u"the top object must be a Form, not " + root.kind);
     form.SetName(root.name);
+    form.BeginLoading();
     r.names.insert(root.name);
     r.Apply(form, root, *LayoutKinds::Instance().Find(u"Form"));
     for (const LayoutObject& child : root.children)

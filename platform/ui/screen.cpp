@@ -19,9 +19,8 @@ int CALLBACK CollectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPAR
 std::vector<std::u16string> ScreenFonts() {
     std::vector<std::u16string> families;
     WindowDC screen(nullptr);
-    LOGFONTW lf{};
-    lf.lfCharSet = DEFAULT_CHARSET;
-    EnumFontFamiliesExW(screen.Get(), &lf, &CollectFamily, reinterpret_cast<LPARAM>(&families), 0);
+    // One call back per family (the Ex form calls once per family and character set).
+    EnumFontFamiliesW(screen.Get(), nullptr, &CollectFamily, reinterpret_cast<LPARAM>(&families));
     return SortFontNames(std::move(families));
 }
 
