@@ -180,6 +180,8 @@ void Control::SetBounds(int left, int top, int width, int height) {
     height_ = height;
     Invalidate();
     BoundsChanged();
+    if (showHint_ && parent_)
+        parent_->UpdateHintTools();
     if (parent_ && align_ != Align::None)
         parent_->Realign();
 }
@@ -202,6 +204,8 @@ void Control::SetVisible(bool v) {
         const RECT r = BoundsRect();
         InvalidateRect(parent_->Handle(), &r, FALSE);
     }
+    if (showHint_ && parent_)
+        parent_->UpdateHintTools();
     if (parent_ && align_ != Align::None)
         parent_->Realign();
 }
@@ -873,7 +877,12 @@ void WinControl::UpdateHintTools() {
 bool WinControl::MouseMessage(UINT msg, WPARAM wp, LPARAM lp) {
     const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     const ShiftState shift = MouseShift(wp);
+    // A graphic child under the pointer takes the mouse; elsewhere this control does.
     Control* target = pressedControl_ ? pressedControl_ : GraphicChildAt(p);
+    if (!target)
+        target = this;
+    const int x = target == this ? p.x : p.x - target->Left();
+    const int y = target == this ? p.y : p.y - target->Top();
     if (msg == WM_MOUSEMOVE) {
         Control* over = GraphicChildAt(p);
         if (over != mouseControl_) {
@@ -887,9 +896,8 @@ bool WinControl::MouseMessage(UINT msg, WPARAM wp, LPARAM lp) {
             TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, handle_, 0};
             tracking_ = TrackMouseEvent(&tme) != FALSE;
         }
-        if (target)
-            target->MouseMove(shift, p.x - target->Left(), p.y - target->Top());
-        return target != nullptr;
+        target->MouseMove(shift, x, y);
+        return false;
     }
     if (msg == WM_MOUSELEAVE) {
         tracking_ = false;
@@ -898,9 +906,6 @@ bool WinControl::MouseMessage(UINT msg, WPARAM wp, LPARAM lp) {
         mouseControl_ = nullptr;
         return false;
     }
-    if (!target)
-        return false;
-    const int x = p.x - target->Left(), y = p.y - target->Top();
     switch (msg) {
         case WM_LBUTTONDOWN:
             pressedControl_ = target;

@@ -206,7 +206,13 @@ bool Form::PreTranslate(MSG& msg) {
     if (key == VK_TAB && (code & DLGC_WANTTAB))
         return false;
     Form* form = target->ParentForm();
-    return form && form->DialogKey(key, KeyShiftState());
+    try {
+        return form && form->DialogKey(key, KeyShiftState());
+    } catch (...) {
+        // A click run by a dialog key is an event like any other: handlers report
+        // their own errors, and nothing escapes into the message loop.
+        return true;
+    }
 }
 
 LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {

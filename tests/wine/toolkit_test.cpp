@@ -153,6 +153,9 @@ protected:
         };
         events.Notify[u"BtnClick"] = [this](Component*) { ++clicks; };
         events.Notify[u"ImgClick"] = [this](Component*) { ++imageClicks; };
+        events.Mouse[u"BoxDown"] = [this](Component* s, MouseButton b, ShiftState, int x, int y) {
+            downs.push_back({static_cast<Control*>(s)->Name(), b, x, y});
+        };
         form = std::make_unique<TestForm>(
             "object F: Form\n  ClientWidth = 400\n  ClientHeight = 300\n"
             "  object Img: Image\n    Left = 300\n    Top = 0\n    Width = 50\n    Height = 50\n"
@@ -161,6 +164,7 @@ protected:
             "    Enabled = false\n    TabOrder = 0\n"
             "    object M: Memo\n      Width = 90\n      Height = 40\n      Lines = (\"x\")\n    end\n  end\n"
             "  object Box: Panel\n    Left = 10\n    Top = 10\n    Width = 200\n    Height = 100\n    TabOrder = 1\n"
+            "    OnMouseDown = BoxDown\n"
             "    object B: Edit\n      Top = 40\n      TabOrder = 1\n      OnKeyDown = EdtKeyDown\n    end\n"
             "    object A: Edit\n      Top = 5\n      TabOrder = 0\n      OnKeyDown = EdtKeyDown\n    end\n  end\n"
             "  object Btn: TplButton\n    Left = 10\n    Top = 150\n    TabOrder = 2\n    OnClick = BtnClick\n  end\n"
@@ -181,6 +185,12 @@ protected:
     EventTable events;
     std::unique_ptr<TestForm> form;
     std::vector<KeySeen> keys;
+    struct DownSeen {
+        std::u16string sender;
+        MouseButton button;
+        int x, y;
+    };
+    std::vector<DownSeen> downs;
     int clicks = 0, imageClicks = 0;
 };
 
@@ -225,6 +235,16 @@ TEST_F(FocusForm, AClickOnAGraphicControlNeedsPressAndReleaseInside) {
     PostMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(200, 20));
     Pump();
     EXPECT_EQ(imageClicks, 1);
+    // A windowed panel has its own mouse events, whichever button.
+    const HWND box = Get<Panel>(*form, u"Box")->Handle();
+    PostMessageW(box, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(150, 80));
+    PostMessageW(box, WM_RBUTTONUP, 0, MAKELPARAM(150, 80));
+    Pump();
+    ASSERT_EQ(downs.size(), 1u);
+    EXPECT_EQ(downs[0].sender, u"Box");
+    EXPECT_EQ(downs[0].button, MouseButton::Right);
+    EXPECT_EQ(downs[0].x, 150);
+    EXPECT_EQ(downs[0].y, 80);
 }
 
 TEST(Toolkit, AButtonClickEndsTheModalLoopWithItsModalResult) {
