@@ -1,6 +1,7 @@
 // The main form built in-process on a fixture exam folder.
 #include <windows.h>
 // After windows.h, which it needs.
+#include <commctrl.h>
 #include <imm.h>
 
 #include <gtest/gtest.h>
@@ -180,8 +181,20 @@ TEST_F(MainFormTest, MemoTextsAndClientAreaForOtherParts) {
     EXPECT_EQ(form.Label1->Text(), u"会場コード (団体ID)");
     EXPECT_EQ(form.Label2->Text(), u"受験番号");
     EXPECT_EQ(form.StartBtn->CaptionA().Caption(), u"試験開始");
-    EXPECT_EQ(form.CloseImg->Hint(), u"受験プログラムの終了");
     EXPECT_EQ(form.CloseImg->GetCursor(), Cursor::HandPoint);
+    // The close picture's hint is a tooltip over wherever the picture is now.
+    form.CloseImg->SetBounds(form.Width() - 90, 3, 80, 70);
+    const HWND tip = form.TooltipHandle();
+    ASSERT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
+    wchar_t text[80] = {};
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.lpszText = text;
+    ASSERT_TRUE(SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&ti)));
+    EXPECT_STREQ(text, L"受験プログラムの終了");
+    EXPECT_EQ(ti.hwnd, form.Handle());
+    EXPECT_EQ(ti.rect.left, form.Width() - 90);
+    EXPECT_EQ(ti.rect.bottom, 73);
     const RECT rc = form.ClientRectOnScreen();
     EXPECT_EQ(rc.right - rc.left, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(rc.bottom - rc.top, GetSystemMetrics(SM_CYSCREEN));
