@@ -1,7 +1,7 @@
 #include "platform/app.h"
 
-#include <memory>
 #include <shellapi.h>
+#include <memory>
 #include <vector>
 
 #include "common/errors.h"
@@ -119,9 +119,9 @@ void Application::ProcessMessages() {
 
 std::u16string SysErrorMessage(DWORD code) {
     wchar_t* raw = nullptr;
-    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, code, 0, reinterpret_cast<LPWSTR>(&raw), 0, nullptr);
+    const DWORD n =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<LPWSTR>(&raw), 0, nullptr);
     const std::unique_ptr<wchar_t, decltype(&LocalFree)> text(raw, &LocalFree);
     std::u16string result = n ? U(text.get(), n) : std::u16string();
     while (!result.empty() && (result.back() == u'\r' || result.back() == u'\n' || result.back() == u' '))

@@ -51,8 +51,11 @@ public:
     NotifyEvent OnCreate;
     NotifyEvent OnShow;
 
-    // The window whose messages a loop dispatches; handles dialog keys first.
+    // For message loops: offers Enter, Escape and Tab to the form of the control
+    // the key went to; true when a control took it, and it is not dispatched.
     static bool PreTranslate(MSG& msg);
+    // The form's tooltip window for hints, made on first use.
+    HWND TooltipHandle();
 
 protected:
     void GetCreateParams(CreateParams& params) override;
@@ -71,10 +74,6 @@ private:
     bool topmost_ = false;
     WinControl* activeControl_ = nullptr;  // borrowed: one of this form's controls
     HWND tooltip_ = nullptr;
-
-public:
-    // The form's tooltip window for hints, made on first use.
-    HWND TooltipHandle();
 };
 
 }  // namespace launcher
