@@ -129,7 +129,9 @@ void TfrmJPZZ0010::FormCreate(Component*) {
 
     SetBounds(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 
-    FontName = ChooseFontName(ScreenFonts());
+    // Only the one family is looked up: "Default" sorts before it in the full list
+    // too, so it stands above position 0 in both exactly when it is installed.
+    FontName = ChooseFontName(ScreenFonts(u"游ゴシック"));
     for (Component* c : Components()) {
         if (dynamic_cast<Label*>(c) || dynamic_cast<Memo*>(c) || dynamic_cast<Panel*>(c) ||
             dynamic_cast<TplButton*>(c)) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,7 +12,9 @@
 #include "common/ustring.h"
 #include "controls/plButton.h"
 #include "platform/app.h"
+#include "platform/ui/font_list.h"
 #include "platform/ui/layout.h"
+#include "platform/ui/screen.h"
 #include "platform/wstr.h"
 
 using namespace launcher;
@@ -97,6 +100,17 @@ TEST(LayoutReader, BothFormLayoutsLoadWithTheHandlersTheirFormsOffer) {
     EXPECT_EQ(body->Top() + body->Height(), 117);
     EXPECT_EQ(body->Width(), 439);
     EXPECT_EQ(Get<Panel>(exitDialog, u"Panel1")->Height(), 38);
+}
+
+TEST(Toolkit, ScreenFontsListInstalledFamiliesWithDefault) {
+    const auto all = ScreenFonts();
+    ASSERT_GT(all.size(), 2u);
+    EXPECT_NE(std::find(all.begin(), all.end(), u"Default"), all.end());
+    EXPECT_NE(std::find(all.begin(), all.end(), u"Noto Sans CJK JP"), all.end());
+    EXPECT_EQ(all, SortFontNames(all));
+    // Asked for one family: that family and "Default", or "Default" alone.
+    EXPECT_EQ(ScreenFonts(u"Noto Sans CJK JP"), (std::vector<std::u16string>{u"Default", u"Noto Sans CJK JP"}));
+    EXPECT_EQ(ScreenFonts(u"No Such Family"), std::vector<std::u16string>{u"Default"});
 }
 
 TEST(Toolkit, LabelsSizeToAllLinesAndAnEmptyTextIsOneBlankHigh) {
