@@ -11,6 +11,7 @@
 #include "common/ustring.h"
 #include "controls/plButton.h"
 #include "platform/app.h"
+#include "platform/ui/gdi.h"
 #include "platform/ui/layout.h"
 #include "platform/ui/screen.h"
 #include "platform/wstr.h"
@@ -108,10 +109,8 @@ void TfrmJPZZ0010::FormCreate(Component*) {
     try {
         const std::u16string ini = RootDir + u"\\system\\" + u"shiken.ini";
         const std::u16string section = u"受験者情報";
-        HDC dc = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
-        DPI = dc ? GetDeviceCaps(dc, LOGPIXELSX) : 0;
-        if (dc)
-            DeleteDC(dc);
+        const OwnedDC display = OwnedDC::Display();
+        DPI = display.Get() ? GetDeviceCaps(display.Get(), LOGPIXELSX) : 0;
         const OSVERSIONINFOW& os = OsVersion();
         PutIniString(ini, section, u"OS",
                      FormatOsVersion(os.dwMajorVersion, os.dwMinorVersion, os.dwBuildNumber, U(os.szCSDVersion),

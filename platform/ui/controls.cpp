@@ -394,7 +394,7 @@ void Image::MakeSurface() {
     if (bitmap_)
         return;
     WindowDC screen(nullptr);
-    dc_ = MemoryDC(screen.Get());
+    dc_ = OwnedDC::CompatibleWith(screen.Get());
     surfaceSize_ = SIZE{std::max(Width(), 1), std::max(Height(), 1)};
     bitmap_.Reset(CreateCompatibleBitmap(screen.Get(), surfaceSize_.cx, surfaceSize_.cy));
     oldBitmap_ = SelectObject(dc_.Get(), bitmap_.Get());
@@ -813,7 +813,7 @@ void WinControl::PaintBuffered() {
     GetClientRect(handle_, &rc);
     if (rc.right > 0 && rc.bottom > 0) {
         // Drawn off screen and copied in one go: no flicker on the full-screen form.
-        MemoryDC mem(dc);
+        const OwnedDC mem = OwnedDC::CompatibleWith(dc);
         BitmapHandle bmp(CreateCompatibleBitmap(dc, rc.right, rc.bottom));
         {
             SelectGuard keep(mem.Get(), bmp.Get());

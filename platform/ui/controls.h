@@ -225,7 +225,7 @@ protected:
 
 private:
     void MakeSurface();
-    MemoryDC dc_{nullptr};
+    OwnedDC dc_;
     BitmapHandle bitmap_;
     HGDIOBJ oldBitmap_ = nullptr;
     SIZE surfaceSize_{0, 0};

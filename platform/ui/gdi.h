@@ -42,16 +42,19 @@ using PenHandle = GdiObject<HPEN>;
 using BitmapHandle = GdiObject<HBITMAP>;
 using RegionHandle = GdiObject<HRGN>;
 
-// A memory device context (CreateCompatibleDC), deleted with the owner.
-class MemoryDC {
+// A device context that we created (a memory DC, the display's), deleted with the owner.
+class OwnedDC {
 public:
-    explicit MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDC() {
+    OwnedDC() = default;
+    explicit OwnedDC(HDC dc) : dc_(dc) {}
+    static OwnedDC CompatibleWith(HDC dc) { return OwnedDC(CreateCompatibleDC(dc)); }
+    static OwnedDC Display() { return OwnedDC(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)); }
+    ~OwnedDC() {
         if (dc_)
             DeleteDC(dc_);
     }
-    MemoryDC(MemoryDC&& o) noexcept : dc_(std::exchange(o.dc_, nullptr)) {}
-    MemoryDC& operator=(MemoryDC&& o) noexcept {
+    OwnedDC(OwnedDC&& o) noexcept : dc_(std::exchange(o.dc_, nullptr)) {}
+    OwnedDC& operator=(OwnedDC&& o) noexcept {
         if (this != &o) {
             if (dc_)
                 DeleteDC(dc_);
@@ -59,12 +62,12 @@ public:
         }
         return *this;
     }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
+    OwnedDC(const OwnedDC&) = delete;
+    OwnedDC& operator=(const OwnedDC&) = delete;
     HDC Get() const { return dc_; }
 
 private:
-    HDC dc_;
+    HDC dc_ = nullptr;
 };
 
 // A window's or the screen's DC from GetDC, released with the owner.
