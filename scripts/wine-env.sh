@@ -83,6 +83,10 @@ setup() {
     start_display
     use_display
     "$WINESERVER" -p >/dev/null 2>&1 </dev/null || true   # keep the server running between programs
+    # Start Wine's helper processes (services, the desktop) now, with no standard
+    # handles of ours: started later by a program, they would inherit its output
+    # pipe and keep whoever reads it waiting after the program has ended.
+    "$WINE64" rundll32 user32.dll,GetDesktopWindow >/dev/null 2>&1 </dev/null || true
     flock -u 9
 }
 
