@@ -199,16 +199,7 @@ bool Process::Wait(DWORD timeoutMs, DWORD* exitCode) const {
     return true;
 }
 
-void Process::Kill() {
-    if (info_.hProcess) {
-        TerminateProcess(info_.hProcess, 1);
-        WaitForSingleObject(info_.hProcess, 5000);
-    }
-}
-
-namespace {
-
-std::string ReadAll(const std::wstring& path) {
+std::string ReadFileBytes(const std::wstring& path) {
     HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
                            nullptr);
     if (h == INVALID_HANDLE_VALUE) return {};
@@ -219,6 +210,15 @@ std::string ReadAll(const std::wstring& path) {
     CloseHandle(h);
     return out;
 }
+
+void Process::Kill() {
+    if (info_.hProcess) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+}
+
+namespace {
 
 std::string Utf8(const std::wstring& text) {
     const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
@@ -239,11 +239,11 @@ double LinuxCpuMilliseconds(const std::wstring& commandLinePart) {
         const std::wstring pid = fd.cFileName;
         if (pid.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
         // Wine splits the Windows command line at blanks into Linux's NUL-separated arguments.
-        std::string commandLine = ReadAll(L"Z:\\proc\\" + pid + L"\\cmdline");
+        std::string commandLine = ReadFileBytes(L"Z:\\proc\\" + pid + L"\\cmdline");
         for (char& c : commandLine)
             if (c == '\0') c = ' ';
         if (commandLine.find(needle) == std::string::npos) continue;
-        const std::string stat = ReadAll(L"Z:\\proc\\" + pid + L"\\stat");
+        const std::string stat = ReadFileBytes(L"Z:\\proc\\" + pid + L"\\stat");
         std::istringstream fields(stat.substr(stat.rfind(')') + 2));
         std::vector<std::string> f;
         for (std::string t; fields >> t;) f.push_back(t);

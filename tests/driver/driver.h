@@ -36,6 +36,9 @@ void Activate(HWND top);
 void TypeText(const std::wstring& text);
 void PressKey(WORD vk, bool shift = false, bool ctrl = false);
 
+// A file's bytes, read with sharing; empty when it cannot be opened.
+std::string ReadFileBytes(const std::wstring& path);
+
 // A started process, owned: the handle is closed with the object.
 class Process {
 public:

@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include "driver/driver.h"
+
 #include <vector>
 
 namespace testsupport {
@@ -66,17 +68,7 @@ void WriteBytes(const std::wstring& path, const std::string& bytes) {
     CloseHandle(h);
 }
 
-std::string ReadBytes(const std::wstring& path) {
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                           nullptr);
-    if (h == INVALID_HANDLE_VALUE) return {};
-    std::string out;
-    char buf[4096];
-    DWORD got = 0;
-    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0) out.append(buf, got);
-    CloseHandle(h);
-    return out;
-}
+std::string ReadBytes(const std::wstring& path) { return driver::ReadFileBytes(path); }
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
