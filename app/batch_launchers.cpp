@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "app/JPZZ0010.h"
-#include "app/batch_text.h"
-#include "app/paths.h"
 #include "common/CMFunc.h"
-#include "common/errors.h"
-#include "platform/app.h"
+#include "core/batch_text.h"
+#include "core/errors.h"
+#include "core/paths.h"
+#include "platform/process.h"
 #include "platform/wstr.h"
 
 namespace launcher {
@@ -17,45 +17,46 @@ namespace {
 constexpr char16_t kFailureMessage[] = u"E11受験用フォルダ(フォルダ名：##TEMP##)の削除に失敗しました。";
 constexpr char16_t kDebugMessage[] = u"E11デバッグ中は削除できません";
 
-bool FolderExists(const std::u16string& path) {
-    const DWORD attr = GetFileAttributesW(W(path));
-    return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // The text in the ANSI code page, or nothing when a character has no exact
 // counterpart there: a best-fit or replacement character in a DEL or RMDIR line
 // would name another file.
 std::optional<std::string> ToAnsiExactly(const std::u16string& text) {
-    if (text.empty()) return std::string();
+    if (text.empty())
+        return std::string();
     const int length = static_cast<int>(text.size());
     const bool utf8 = GetACP() == CP_UTF8;  // takes no used-default flag
     const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
     BOOL usedDefault = FALSE;
     BOOL* used = utf8 ? nullptr : &usedDefault;
     const int size = WideCharToMultiByte(CP_ACP, flags, W(text), length, nullptr, 0, nullptr, used);
-    if (size <= 0 || usedDefault) return std::nullopt;
+    if (size <= 0 || usedDefault)
+        return std::nullopt;
     std::string bytes(static_cast<std::size_t>(size), '\0');
     WideCharToMultiByte(CP_ACP, flags, W(text), length, bytes.data(), size, nullptr, used);
-    if (usedDefault) return std::nullopt;
+    if (usedDefault)
+        return std::nullopt;
     // Some code pages map silently without reporting it: check the way back.
     const int back = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
     std::u16string check(static_cast<std::size_t>(back), u'\0');
     MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, W(check), back);
-    if (check != text) return std::nullopt;
+    if (check != text)
+        return std::nullopt;
     return bytes;
 }
 
 // A path the batch can name: the path itself, else its short form where the file
 // system gives one that the code page holds.
 std::u16string AnsiPath(const std::u16string& path) {
-    if (ToAnsiExactly(path)) return path;
+    if (ToAnsiExactly(path))
+        return path;
     const DWORD need = GetShortPathNameW(W(path), nullptr, 0);
     if (need > 0) {
         std::vector<wchar_t> buffer(need);
         const DWORD n = GetShortPathNameW(W(path), buffer.data(), need);
         if (n > 0 && n < need) {
             std::u16string shortPath = U(buffer.data(), n);
-            if (ToAnsiExactly(shortPath)) return shortPath;
+            if (ToAnsiExactly(shortPath))
+                return shortPath;
         }
     }
     throw Exception(u"パス「" + path + u"」にはこのPCの文字コードで書けない文字があり、短い名前もありません。");
@@ -63,12 +64,16 @@ std::u16string AnsiPath(const std::u16string& path) {
 
 void WriteBatFile(const std::u16string& path, const std::vector<std::u16string>& lines) {
     const auto bytes = ToAnsiExactly(JoinBatLines(lines));
-    if (!bytes) throw Exception(u"バッチファイルに書けない文字があります。");  // paths were checked already
+    if (!bytes)
+        throw Exception(u"バッチファイルに書けない文字があります。");  // paths were checked already
     FileHandle file(CreateFileW(W(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) RaiseLastOSError();
+    if (!file)
+        RaiseLastOSError();
     DWORD written = 0;
-    if (!WriteFile(file.get(), bytes->data(), static_cast<DWORD>(bytes->size()), &written, nullptr)) RaiseLastOSError();
-    if (written != bytes->size()) throw Exception(path + u" に書き込めません。");
+    if (!WriteFile(file.get(), bytes->data(), static_cast<DWORD>(bytes->size()), &written, nullptr))
+        RaiseLastOSError();
+    if (written != bytes->size())
+        throw Exception(path + u" に書き込めません。");
 }
 
 void DeleteLeftovers(const BatchContext& context) {
@@ -76,17 +81,20 @@ void DeleteLeftovers(const BatchContext& context) {
     // path would name the launcher folder or a folder that is not ours.
     if (IsSafeRootDir(context.RootDir)) {
         const std::u16string examFolder = context.LauncherDir + context.RootDir;
-        if (FolderExists(examFolder)) DeleteDirTree(examFolder);
+        if (FolderExists(examFolder))
+            DeleteDirTree(examFolder);
     }
     const std::u16string autoFolder = context.LauncherDir + u"##AUTO##";
-    if (FolderExists(autoFolder)) DeleteDirTree(autoFolder);
+    if (FolderExists(autoFolder))
+        DeleteDirTree(autoFolder);
 }
 
 // Started in the parent folder: a console host keeps the folder its batch started
 // in for the console's whole life, and the exam-start batch's console lives as long
 // as the exam program, so a batch started in the launcher folder would keep the
 // clean-up from ever removing it.
-BatchProcess StartBatch(const BatchContext& context, const std::u16string& BatFullPath,
+BatchProcess StartBatch(const BatchContext& context,
+                        const std::u16string& BatFullPath,
                         const std::u16string& workFolder) {
     STARTUPINFOW StartupInfo{};
     StartupInfo.cb = sizeof StartupInfo;
@@ -105,7 +113,8 @@ BatchProcess StartBatch(const BatchContext& context, const std::u16string& BatFu
         ResFlg = CreateProcessW(W(BatFullPath), nullptr, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                                 W(workFolder), &StartupInfo, &ProcessInfo);
     // A failed start is not reported: the caller goes on as if the batch ran.
-    if (!ResFlg) return {};
+    if (!ResFlg)
+        return {};
     KernelHandle thread(ProcessInfo.hThread);
     return BatchProcess(ProcessInfo.hProcess);
 }
@@ -132,14 +141,15 @@ BatchProcess RunBatch(const BatchContext& context, const char16_t* batName, Make
     } catch (...) {
         DispMessage(context.Owner, nullptr, kFailureMessage, u"");
     }
-    if (context.CloseMainWindow) context.CloseMainWindow();
+    if (context.CloseMainWindow)
+        context.CloseMainWindow();
     return {};
 }
 
 BatchContext ContextOf(TfrmJPZZ0010& form) {
     BatchContext context;
-    context.LauncherDir = Application::LauncherDir();
-    context.ExeFullPath = Application::ExeName();
+    context.LauncherDir = Process::LauncherDir();
+    context.ExeFullPath = Process::ExeName();
     context.RootDir = form.RootDir;
     context.DebugFlg = form.DebugFlg;
     if (form.HandleAllocated()) {
@@ -158,14 +168,17 @@ BatchProcess RunExamStartBatch(const BatchContext& Context, const std::u16string
 }
 
 BatchProcess RunCleanupBatch(const BatchContext& Context) {
-    return RunBatch(Context, u"Corvanta.BAT", [&] {
-        return CleanupBatLines(AnsiPath(Context.ExeFullPath), AnsiPath(Context.LauncherDir));
-    });
+    return RunBatch(Context, u"Corvanta.BAT",
+                    [&] { return CleanupBatLines(AnsiPath(Context.ExeFullPath), AnsiPath(Context.LauncherDir)); });
 }
 
 // Neither waits for its batch; the process handle is let go at once.
-void TfrmJPZZ0010::StartExeBat(const std::u16string& FilePath) { RunExamStartBatch(ContextOf(*this), FilePath); }
+void TfrmJPZZ0010::StartExeBat(const std::u16string& FilePath) {
+    RunExamStartBatch(ContextOf(*this), FilePath);
+}
 
-void TfrmJPZZ0010::StartEndBat() { RunCleanupBatch(ContextOf(*this)); }
+void TfrmJPZZ0010::StartEndBat() {
+    RunCleanupBatch(ContextOf(*this));
+}
 
 }  // namespace launcher

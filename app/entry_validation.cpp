@@ -2,9 +2,9 @@
 #include <windows.h>
 
 #include "app/JPZZ0010.h"
-#include "app/entry_rules.h"
 #include "common/CMFunc.h"
 #include "controls/plButton.h"
+#include "core/entry_rules.h"
 #include "platform/ui/controls.h"
 
 namespace launcher {

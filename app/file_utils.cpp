@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include "app/JPZZ0010.h"
-#include "app/file_names.h"
-#include "app/random_key.h"
-#include "platform/app.h"
+#include "core/file_names.h"
+#include "core/random_key.h"
 #include "platform/handles.h"
+#include "platform/process.h"
 #include "platform/wstr.h"
 
 namespace launcher {
@@ -32,7 +32,7 @@ std::u16string ClockKey(int PLen) {
 }
 
 void TfrmJPZZ0010::SetFileAttrib(const std::u16string& FileName, std::uint32_t dmFileAttributes) {
-    SetFileAttribExcept(Application::ExeName(), FileName, dmFileAttributes);
+    SetFileAttribExcept(Process::ExeName(), FileName, dmFileAttributes);
 }
 
 void TfrmJPZZ0010::GetRandomPassword(int PLen, std::u16string& Result) {

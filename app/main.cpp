@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "app/JPZZ0010.h"
-#include "common/errors.h"
-#include "platform/app.h"
+#include "core/errors.h"
+#include "platform/ui/application.h"
 #include "platform/wstr.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {

@@ -5,11 +5,12 @@
 #include <string>
 
 #include "app/JPZZ0010.h"
-#include "app/examinee_folder.h"
-#include "app/paths.h"
 #include "common/CMFunc.h"
-#include "common/errors.h"
-#include "platform/app.h"
+#include "core/errors.h"
+#include "core/examinee_folder.h"
+#include "core/paths.h"
+#include "platform/process.h"
+#include "platform/ui/application.h"
 #include "platform/wstr.h"
 
 namespace launcher {
@@ -32,21 +33,6 @@ constexpr wchar_t kExamWindowTitle[] = L"frmJPBG0010";
 
 constexpr std::uint32_t kHiddenArchive = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE;
 constexpr std::uint32_t kReadOnly = FILE_ATTRIBUTE_READONLY;
-
-bool FolderExists(const std::u16string& path) {
-    const DWORD attr = GetFileAttributesW(W(path));
-    return attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool FileExists(const std::u16string& path) {
-    const DWORD attr = GetFileAttributesW(W(path));
-    return attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// A file of the name blocks the move up as surely as a folder does.
-bool NameTaken(const std::u16string& path) {
-    return GetFileAttributesW(W(path)) != INVALID_FILE_ATTRIBUTES;
-}
 
 std::u16string DetailOf(const std::exception_ptr& error) {
     try {
@@ -71,7 +57,7 @@ void TfrmJPZZ0010::StartBtnClick(Component*) {
         return;
     StartFlg = true;
 
-    const std::u16string LauncherDir = Application::LauncherDir();
+    const std::u16string LauncherDir = Process::LauncherDir();
     // RootDir comes from a file anyone can edit. An empty one would make the exam
     // folder the launcher folder itself, an absolute one or ".." a folder that is
     // not ours. A launcher in a drive root has no folder above it to move the exam
@@ -103,7 +89,7 @@ void TfrmJPZZ0010::StartBtnClick(Component*) {
             else
                 GetRandomPassword(5, RandomKey);
             ChangeFileName = ComposeChangeFileName(FileName, KaiCode, KaiCdEdt->Text(), JubanEdt->Text(), RandomKey);
-        } while (NameTaken(ChangeFileDir + ChangeFileName));
+        } while (PathExists(ChangeFileDir + ChangeFileName));
 
         try {
             PutIniString(SystemIni, kSystemSection, u"固有キー", RandomKey, false);

@@ -5,12 +5,13 @@
 #include <algorithm>
 
 #include "app/JPZZ0010.h"
-#include "app/startup_rules.h"
 #include "common/CMFunc.h"
-#include "common/errors.h"
-#include "common/ustring.h"
 #include "controls/plButton.h"
-#include "platform/app.h"
+#include "core/errors.h"
+#include "core/startup_rules.h"
+#include "core/ustring.h"
+#include "platform/process.h"
+#include "platform/ui/application.h"
 #include "platform/ui/gdi.h"
 #include "platform/ui/layout.h"
 #include "platform/ui/screen.h"
@@ -168,11 +169,11 @@ bool TfrmJPZZ0010::GetTempPath(std::u16string& Path) {
 
 void TfrmJPZZ0010::FormShow(Component*) {
     std::u16string temp;
-    if (GetTempPath(temp) && IsInTempFolder(temp, Application::ExeName())) {
+    if (GetTempPath(temp) && IsInTempFolder(temp, Process::ExeName())) {
         DispMessage(this, nullptr, u"E11受験プログラムが解凍されていません。", u"");
         Application::Terminate();
     }
-    if (HasDebugSwitch(Application::Params()))
+    if (HasDebugSwitch(Process::Params()))
         DebugFlg = true;
     InitialDisplay();
     MakeTopmost();

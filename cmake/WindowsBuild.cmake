@@ -6,26 +6,12 @@ if(MINGW)
     add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
 
-add_library(launcher_win STATIC
-    app/batch_launchers.cpp
-    app/entry_validation.cpp
-    app/exit_confirmation.cpp
-    app/file_utils.cpp
-    app/initial_display.cpp
-    app/start_sequence.cpp
-    app/startup.cpp
-    common/CMFunc.cpp
-    controls/plButton.cpp
-    platform/app.cpp
-    platform/ui/canvas.cpp
-    platform/ui/component.cpp
-    platform/ui/controls.cpp
-    platform/ui/forms.cpp
-    platform/ui/layout.cpp
-    platform/ui/screen.cpp
-    platform/ui/status_bar.cpp
-)
-target_link_libraries(launcher_win PUBLIC launcher_logic
+# Everything above the core, layer by layer; app/main.cpp is the program's alone.
+file(GLOB LAUNCHER_WIN_SOURCES CONFIGURE_DEPENDS
+    platform/*.cpp platform/ui/*.cpp controls/*.cpp common/*.cpp dialogs/*.cpp app/*.cpp)
+list(REMOVE_ITEM LAUNCHER_WIN_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
+add_library(launcher_win STATIC ${LAUNCHER_WIN_SOURCES})
+target_link_libraries(launcher_win PUBLIC launcher_core
     user32 gdi32 gdiplus imm32 comctl32 advapi32 shell32)
 launcher_warnings(launcher_win)
 
@@ -40,7 +26,7 @@ if(MINGW)
     target_link_options(launcher PRIVATE -municode)
 elseif(MSVC)
     set_target_properties(launcher PROPERTIES LINK_FLAGS "/MANIFEST:NO")
-    set_property(TARGET launcher launcher_win launcher_logic PROPERTY
+    set_property(TARGET launcher launcher_win launcher_core PROPERTY
                  MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
 endif()
 

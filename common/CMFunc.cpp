@@ -4,11 +4,12 @@
 
 #include <vector>
 
-#include "common/dir_entry.h"
-#include "common/errors.h"
-#include "common/message_code.h"
-#include "platform/app.h"
+#include "core/dir_entry.h"
+#include "core/errors.h"
+#include "core/message_code.h"
 #include "platform/handles.h"
+#include "platform/process.h"
+#include "platform/ui/application.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/status_bar.h"
 #include "platform/wstr.h"
@@ -22,42 +23,53 @@ constexpr DWORD kIniRetryPauseMs = 100;
 
 }  // namespace
 
-std::u16string GetIniString(const std::u16string& IniFileName, const std::u16string& Section,
+std::u16string GetIniString(const std::u16string& IniFileName,
+                            const std::u16string& Section,
                             const std::u16string& Key) {
-    const std::u16string path = Application::LauncherDir() + IniFileName;
+    const std::u16string path = Process::LauncherDir() + IniFileName;
     wchar_t buffer[kIniBufferSize];
     const DWORD n = GetPrivateProfileStringW(W(Section), W(Key), L"", buffer, kIniBufferSize, W(path));
     return U(buffer, n);
 }
 
-void PutIniString(const std::u16string& IniFileName, const std::u16string& Section, const std::u16string& Key,
-                  const std::u16string& S, bool ErrorRaiseFlg) {
-    const std::u16string path = Application::LauncherDir() + IniFileName;
+void PutIniString(const std::u16string& IniFileName,
+                  const std::u16string& Section,
+                  const std::u16string& Key,
+                  const std::u16string& S,
+                  bool ErrorRaiseFlg) {
+    const std::u16string path = Process::LauncherDir() + IniFileName;
     for (int retry = 0;; ++retry) {
-        if (WritePrivateProfileStringW(W(Section), W(Key), W(S), W(path))) return;
+        if (WritePrivateProfileStringW(W(Section), W(Key), W(S), W(path)))
+            return;
         if (retry < kIniWriteRetries) {
             Sleep(kIniRetryPauseMs);
             continue;
         }
-        if (ErrorRaiseFlg) throw Exception(path + u" に書き込めません。");
+        if (ErrorRaiseFlg)
+            throw Exception(path + u" に書き込めません。");
         return;
     }
 }
 
-std::uint16_t DispMessage(Component* Sender, StatusBar* Item, const std::u16string& MsgCD,
+std::uint16_t DispMessage(Component* Sender,
+                          StatusBar* Item,
+                          const std::u16string& MsgCD,
                           const std::u16string& AddMsg) {
     const MessageRequest request = DecodeMessage(MsgCD, AddMsg);
     if (request.StatusBarPath) {
-        if (Item) Item->SetSimpleText(request.Text);
+        if (Item)
+            Item->SetSimpleText(request.Text);
         return 0;
     }
     HWND owner = Application::Handle();
-    if (auto* form = dynamic_cast<Form*>(Sender); form && form->HandleAllocated()) owner = form->Handle();
+    if (auto* form = dynamic_cast<Form*>(Sender); form && form->HandleAllocated())
+        owner = form->Handle();
     return static_cast<std::uint16_t>(MessageBoxW(owner, W(request.Text), W(request.Caption), request.Flags));
 }
 
 void DeleteDirTree(const std::u16string& Path) {
-    if (Path.empty()) return;
+    if (Path.empty())
+        return;
     const std::u16string base = Path.back() == u'\\' ? Path : Path + u'\\';
 
     struct SubFolder {
@@ -74,7 +86,8 @@ void DeleteDirTree(const std::u16string& Path) {
         if (find) {
             do {
                 const std::u16string name = U(data.cFileName);
-                if (name == u"." || name == u"..") continue;
+                if (name == u"." || name == u"..")
+                    continue;
                 switch (ClassifyDirEntry(data.dwFileAttributes)) {
                     case DirEntryAction::Descend:
                         DirNames.push_back({base + name, false});
@@ -98,9 +111,11 @@ void DeleteDirTree(const std::u16string& Path) {
         }
     }
     for (const std::u16string& file : FileNames) {
-        if (!DeleteFileW(W(file))) RaiseLastOSError();
+        if (!DeleteFileW(W(file)))
+            RaiseLastOSError();
     }
-    if (!RemoveDirectoryW(W(Path))) RaiseLastOSError();
+    if (!RemoveDirectoryW(W(Path)))
+        RaiseLastOSError();
 }
 
 }  // namespace launcher

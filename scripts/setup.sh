@@ -5,7 +5,7 @@ set -euo pipefail
 
 PKGS=(cmake make g++ googletest
       g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools binutils-mingw-w64
-      wine wine64 xvfb xauth xdotool imagemagick fonts-noto-cjk fonts-wine locales python3)
+      wine wine64 xvfb xauth xdotool imagemagick fonts-noto-cjk fonts-wine locales python3 clang-format git)
 PKGS32=(wine32:i386)
 
 SUDO=""

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/app.h"
+#include "platform/ui/application.h"
 #include "platform/wstr.h"
 
 namespace launcher {

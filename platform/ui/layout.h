@@ -9,8 +9,8 @@
 #include <string_view>
 #include <utility>
 
+#include "core/layout_parser.h"
 #include "platform/ui/forms.h"
-#include "platform/ui/layout_parser.h"
 
 namespace launcher {
 

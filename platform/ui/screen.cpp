@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/ui/font_list.h"
+#include "core/font_list.h"
 #include "platform/ui/gdi.h"
 #include "platform/wstr.h"
 

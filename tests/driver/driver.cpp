@@ -200,13 +200,15 @@ bool Process::Wait(DWORD timeoutMs, DWORD* exitCode) const {
 }
 
 std::string ReadFileBytes(const std::wstring& path) {
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                           nullptr);
-    if (h == INVALID_HANDLE_VALUE) return {};
+    HANDLE h =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return {};
     std::string out;
     char buf[4096];
     DWORD got = 0;
-    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0) out.append(buf, got);
+    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0)
+        out.append(buf, got);
     CloseHandle(h);
     return out;
 }
@@ -221,8 +223,8 @@ void Process::Kill() {
 namespace {
 
 std::string Utf8(const std::wstring& text) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                      nullptr);
+    const int n =
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(n), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
     return out;
@@ -233,21 +235,27 @@ double LinuxCpuMilliseconds(const std::wstring& commandLinePart) {
     const std::string needle = Utf8(commandLinePart);
     WIN32_FIND_DATAW fd;
     HANDLE find = FindFirstFileW(L"Z:\\proc\\*", &fd);
-    if (find == INVALID_HANDLE_VALUE) return -1;
+    if (find == INVALID_HANDLE_VALUE)
+        return -1;
     double found = -1;
     do {
         const std::wstring pid = fd.cFileName;
-        if (pid.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
+        if (pid.find_first_not_of(L"0123456789") != std::wstring::npos)
+            continue;
         // Wine splits the Windows command line at blanks into Linux's NUL-separated arguments.
         std::string commandLine = ReadFileBytes(L"Z:\\proc\\" + pid + L"\\cmdline");
         for (char& c : commandLine)
-            if (c == '\0') c = ' ';
-        if (commandLine.find(needle) == std::string::npos) continue;
+            if (c == '\0')
+                c = ' ';
+        if (commandLine.find(needle) == std::string::npos)
+            continue;
         const std::string stat = ReadFileBytes(L"Z:\\proc\\" + pid + L"\\stat");
         std::istringstream fields(stat.substr(stat.rfind(')') + 2));
         std::vector<std::string> f;
-        for (std::string t; fields >> t;) f.push_back(t);
-        if (f.size() > 12) found = (std::stod(f[11]) + std::stod(f[12])) * 10.0;  // fields 14 and 15
+        for (std::string t; fields >> t;)
+            f.push_back(t);
+        if (f.size() > 12)
+            found = (std::stod(f[11]) + std::stod(f[12])) * 10.0;  // fields 14 and 15
         break;
     } while (FindNextFileW(find, &fd));
     FindClose(find);
@@ -260,7 +268,8 @@ double CpuMilliseconds(HANDLE process, const std::wstring& commandLinePart) {
     if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
         return LinuxCpuMilliseconds(commandLinePart);
     FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return -1;
+    if (!GetProcessTimes(process, &created, &exited, &kernel, &user))
+        return -1;
     auto ticks = [](const FILETIME& t) { return (ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
     return double(ticks(kernel) + ticks(user)) / 10000.0;
 }

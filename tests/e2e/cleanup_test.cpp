@@ -23,9 +23,11 @@ std::set<std::wstring> Listing(const std::wstring& folder) {
     std::set<std::wstring> names;
     WIN32_FIND_DATAW fd;
     HANDLE h = FindFirstFileW((folder + L"*").c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE) return names;
+    if (h == INVALID_HANDLE_VALUE)
+        return names;
     do {
-        if (wcscmp(fd.cFileName, L".") != 0 && wcscmp(fd.cFileName, L"..") != 0) names.insert(fd.cFileName);
+        if (wcscmp(fd.cFileName, L".") != 0 && wcscmp(fd.cFileName, L"..") != 0)
+            names.insert(fd.cFileName);
     } while (FindNextFileW(h, &fd));
     FindClose(h);
     return names;
@@ -40,9 +42,11 @@ HANDLE WaitForChild(DWORD parent, DWORD timeoutMs) {
         pe.dwSize = sizeof pe;
         DWORD child = 0;
         for (BOOL ok = Process32FirstW(snap, &pe); ok && !child; ok = Process32NextW(snap, &pe))
-            if (pe.th32ParentProcessID == parent) child = pe.th32ProcessID;
+            if (pe.th32ParentProcessID == parent)
+                child = pe.th32ProcessID;
         CloseHandle(snap);
-        if (child) return OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, child);
+        if (child)
+            return OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, child);
         Sleep(20);
     } while (GetTickCount64() < end);
     return nullptr;

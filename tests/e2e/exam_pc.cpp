@@ -10,10 +10,12 @@ void CopyTree(const std::wstring& from, const std::wstring& to) {
     CreateDirectoryW(to.c_str(), nullptr);
     WIN32_FIND_DATAW fd;
     HANDLE h = FindFirstFileW((from + L"\\*").c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE) return;
+    if (h == INVALID_HANDLE_VALUE)
+        return;
     do {
         const std::wstring name = fd.cFileName;
-        if (name == L"." || name == L"..") continue;
+        if (name == L"." || name == L"..")
+            continue;
         if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             CopyTree(from + L"\\" + name, to + L"\\" + name);
         else
@@ -24,14 +26,17 @@ void CopyTree(const std::wstring& from, const std::wstring& to) {
 
 std::vector<std::wstring> ListDir(const std::wstring& folder) {
     std::wstring dir = folder;
-    if (!dir.empty() && dir.back() == L'\\') dir.pop_back();
+    if (!dir.empty() && dir.back() == L'\\')
+        dir.pop_back();
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW fd;
     HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE) return names;
+    if (h == INVALID_HANDLE_VALUE)
+        return names;
     do {
         const std::wstring name = fd.cFileName;
-        if (name != L"." && name != L"..") names.push_back(name);
+        if (name != L"." && name != L"..")
+            names.push_back(name);
     } while (FindNextFileW(h, &fd));
     FindClose(h);
     std::sort(names.begin(), names.end());
@@ -44,11 +49,13 @@ unsigned long long HashFile(const std::wstring& path) {
     unsigned long long hash = 1469598103934665603ULL;  // FNV-1a
     HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return 0;
+    if (h == INVALID_HANDLE_VALUE)
+        return 0;
     unsigned char buf[8192];
     DWORD got = 0;
     while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0) {
-        for (DWORD i = 0; i < got; ++i) hash = (hash ^ buf[i]) * 1099511628211ULL;
+        for (DWORD i = 0; i < got; ++i)
+            hash = (hash ^ buf[i]) * 1099511628211ULL;
     }
     CloseHandle(h);
     return hash;
@@ -71,20 +78,23 @@ void Digest(const std::wstring& root, const std::wstring& rel, std::map<std::wst
 std::map<std::wstring, unsigned long long> PackageDigest(const std::wstring& folder) {
     std::map<std::wstring, unsigned long long> out;
     std::wstring root = folder;
-    if (!root.empty() && root.back() != L'\\') root += L'\\';
+    if (!root.empty() && root.back() != L'\\')
+        root += L'\\';
     Digest(root, L"", out);
     return out;
 }
 
 void RemoveTree(const std::wstring& path) {
     std::wstring dir = path;
-    if (!dir.empty() && dir.back() == L'\\') dir.pop_back();
+    if (!dir.empty() && dir.back() == L'\\')
+        dir.pop_back();
     WIN32_FIND_DATAW fd;
     HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
     if (h != INVALID_HANDLE_VALUE) {
         do {
             const std::wstring name = fd.cFileName;
-            if (name == L"." || name == L"..") continue;
+            if (name == L"." || name == L"..")
+                continue;
             const std::wstring full = dir + L"\\" + name;
             SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
             if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
@@ -100,10 +110,12 @@ void RemoveTree(const std::wstring& path) {
 
 ExamPc::ExamPc() {
     const wchar_t* tmpl = _wgetenv(L"LAUNCHER_E2E_TEMPLATE");
-    if (!tmpl) throw std::runtime_error("LAUNCHER_E2E_TEMPLATE is not set");
+    if (!tmpl)
+        throw std::runtime_error("LAUNCHER_E2E_TEMPLATE is not set");
     std::wstring from = tmpl;
     for (auto& c : from)
-        if (c == L'/') c = L'\\';
+        if (c == L'/')
+            c = L'\\';
     wchar_t tmp[MAX_PATH];
     GetTempPathW(MAX_PATH, tmp);
     // Exam PCs never run the launcher from the temporary folder: lay out beside it.
@@ -114,22 +126,27 @@ ExamPc::ExamPc() {
     static unsigned counter = 0;
     for (;;) {
         parent_ = base + L"pc" + std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(++counter) + L"\\";
-        if (CreateDirectoryW(parent_.c_str(), nullptr)) break;
+        if (CreateDirectoryW(parent_.c_str(), nullptr))
+            break;
     }
     CopyTree(from, parent_.substr(0, parent_.size() - 1));
 }
 
-ExamPc::~ExamPc() { RemoveTree(parent_); }
+ExamPc::~ExamPc() {
+    RemoveTree(parent_);
+}
 
 std::wstring ExamPc::rootDir() const {
     wchar_t buf[512];
-    GetPrivateProfileStringW(L"情報", L"解凍前フォルダ名", L"", buf, 512, (launcherDir() + L"##AUTO##\\auto.ini").c_str());
+    GetPrivateProfileStringW(L"情報", L"解凍前フォルダ名", L"", buf, 512,
+                             (launcherDir() + L"##AUTO##\\auto.ini").c_str());
     return buf;
 }
 
 driver::Process ExamPc::StartLauncher(const std::wstring& args) const {
     std::wstring cmd = L"\"" + launcherExe() + L"\"";
-    if (!args.empty()) cmd += L" " + args;
+    if (!args.empty())
+        cmd += L" " + args;
     return driver::Process(cmd, launcherDir());
 }
 

@@ -1,8 +1,8 @@
-#include "app/batch_text.h"
+#include "core/batch_text.h"
 
 #include <gtest/gtest.h>
 
-#include "common/ustring.h"
+#include "core/ustring.h"
 
 using namespace launcher;
 
@@ -23,7 +23,8 @@ TEST(EscapeBatPath, EscapesInOrderAndLeavesTheRest) {
         {u"%^%", u"%%^^%%"},
         {u"", u""},
     };
-    for (const auto& c : cases) EXPECT_EQ(EscapeBatPath(c.path), c.escaped) << ToUtf8(c.path);
+    for (const auto& c : cases)
+        EXPECT_EQ(EscapeBatPath(c.path), c.escaped) << ToUtf8(c.path);
 }
 
 TEST(QuoteBatCondition, QuotesAndDoublesOnlyPercent) {

@@ -1,9 +1,9 @@
-#include "common/dir_entry.h"
+#include "core/dir_entry.h"
 
 #include <gtest/gtest.h>
 
-#include "common/errors.h"
-#include "common/ustring.h"
+#include "core/errors.h"
+#include "core/ustring.h"
 
 using namespace launcher;
 

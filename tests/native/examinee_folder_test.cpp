@@ -1,4 +1,4 @@
-#include "app/examinee_folder.h"
+#include "core/examinee_folder.h"
 
 #include <gtest/gtest.h>
 

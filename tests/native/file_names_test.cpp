@@ -1,8 +1,8 @@
-#include "app/file_names.h"
+#include "core/file_names.h"
 
 #include <gtest/gtest.h>
 
-#include "common/ustring.h"
+#include "core/ustring.h"
 
 using namespace launcher;
 

@@ -1,4 +1,4 @@
-#include "app/integer_text.h"
+#include "core/integer_text.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <regex>
 #include <string>
 
-#include "app/entry_rules.h"
-#include "common/ustring.h"
+#include "core/entry_rules.h"
+#include "core/ustring.h"
 
 using namespace launcher;
 

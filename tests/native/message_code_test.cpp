@@ -1,8 +1,8 @@
-#include "common/message_code.h"
+#include "core/message_code.h"
 
 #include <gtest/gtest.h>
 
-#include "common/ustring.h"
+#include "core/ustring.h"
 
 using namespace launcher;
 
@@ -18,9 +18,13 @@ struct DecodeCase {
     std::u16string text;
 };
 
-void PrintTo(const DecodeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DecodeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
-std::u16string Repeat(char16_t c, std::size_t n) { return std::u16string(n, c); }
+std::u16string Repeat(char16_t c, std::size_t n) {
+    return std::u16string(n, c);
+}
 
 class DecodeTable : public ::testing::TestWithParam<DecodeCase> {};
 
@@ -39,7 +43,8 @@ const std::u16string k250 = Repeat(u'x', 250);
 const std::u16string k50 = u"0123456789" + Repeat(u'd', 40);
 
 INSTANTIATE_TEST_SUITE_P(
-    Codes, DecodeTable,
+    Codes,
+    DecodeTable,
     ::testing::Values(
         DecodeCase{"error_ok", u"E11会場コードを入力してください。", u"", false, u"エラー", 16 + 0 + 0 + 65536,
                    u"会場コードを入力してください。"},

@@ -1,8 +1,8 @@
-#include "app/paths.h"
+#include "core/paths.h"
 
 #include <gtest/gtest.h>
 
-#include "common/ustring.h"
+#include "core/ustring.h"
 
 using namespace launcher;
 
@@ -38,9 +38,9 @@ TEST(ParentFolder, NoneForARoot) {
 TEST(IsSafeRootDir, OnlyFoldersInsideTheLauncherFolder) {
     for (const std::u16string ok : {u"JPEXAM", u"試験 フォルダ［1］", u"a\\b", u"a\\", u".hidden", u"a..b"})
         EXPECT_TRUE(IsSafeRootDir(ok)) << ToUtf8(ok);
-    for (const std::u16string bad : {u"", u".", u"..", u"a\\..", u"..\\x", u"a\\.\\b", u"a/../b", u"...", u". .",
-                                     u"C:\\x", u"C:x", u"\\x", u"/x", u"\\\\server\\share", u"\\\\?\\C:\\x", u"a*",
-                                     u"a\tb", u"x:stream"})
+    for (const std::u16string bad :
+         {u"", u".", u"..", u"a\\..", u"..\\x", u"a\\.\\b", u"a/../b", u"...", u". .", u"C:\\x", u"C:x", u"\\x", u"/x",
+          u"\\\\server\\share", u"\\\\?\\C:\\x", u"a*", u"a\tb", u"x:stream"})
         EXPECT_FALSE(IsSafeRootDir(bad)) << ToUtf8(bad);
 }
 

@@ -1,10 +1,10 @@
-#include "app/random_key.h"
+#include "core/random_key.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "common/ustring.h"
+#include "core/ustring.h"
 
 using namespace launcher;
 

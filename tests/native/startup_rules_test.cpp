@@ -1,9 +1,9 @@
-#include "app/startup_rules.h"
+#include "core/startup_rules.h"
 
 #include <gtest/gtest.h>
 
-#include "common/ustring.h"
-#include "platform/ui/font_list.h"
+#include "core/font_list.h"
+#include "core/ustring.h"
 
 using namespace launcher;
 

@@ -1,4 +1,4 @@
-#include "common/ustring.h"
+#include "core/ustring.h"
 
 #include <gtest/gtest.h>
 

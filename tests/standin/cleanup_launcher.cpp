@@ -6,13 +6,13 @@
 
 #include "app/batch_launchers.h"
 #include "common/CMFunc.h"
-#include "platform/app.h"
+#include "platform/process.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace launcher;
     BatchContext context;
-    context.LauncherDir = Application::LauncherDir();
-    context.ExeFullPath = Application::ExeName();
+    context.LauncherDir = Process::LauncherDir();
+    context.ExeFullPath = Process::ExeName();
     context.RootDir = GetIniString(u"##AUTO##\\auto.ini", u"情報", u"解凍前フォルダ名");
     context.ClientArea = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     const BatchProcess batch = RunCleanupBatch(context);

@@ -9,10 +9,11 @@
 
 #include "app/JPZZ0010.h"
 #include "app/batch_launchers.h"
-#include "app/batch_text.h"
-#include "common/ustring.h"
+#include "core/batch_text.h"
+#include "core/ustring.h"
 #include "driver/driver.h"
-#include "platform/app.h"
+#include "platform/process.h"
+#include "platform/ui/application.h"
 #include "platform/wstr.h"
 #include "test_support.h"
 
@@ -27,8 +28,12 @@ namespace {
 
 constexpr wchar_t kFailureText[] = L"受験用フォルダ(フォルダ名：##TEMP##)の削除に失敗しました。";
 
-std::u16string U16(const std::wstring& s) { return U(s.c_str(), s.size()); }
-std::wstring WStr(const std::u16string& s) { return std::wstring(W(s), s.size()); }
+std::u16string U16(const std::wstring& s) {
+    return U(s.c_str(), s.size());
+}
+std::wstring WStr(const std::u16string& s) {
+    return std::wstring(W(s), s.size());
+}
 
 // Answers the next message box of this process from another thread, as the
 // examinee would, and keeps what it showed.
@@ -37,12 +42,14 @@ public:
     BoxReader()
         : thread_([this] {
               info_ = driver::WaitForMessageBox(GetCurrentProcessId(), 10000);
-              if (!info_.found()) return;
+              if (!info_.found())
+                  return;
               owner_ = GetWindow(info_.hwnd, GW_OWNER);
               driver::AnswerMessageBox(info_.hwnd, IDOK);
           }) {}
     ~BoxReader() {
-        if (thread_.joinable()) thread_.join();
+        if (thread_.joinable())
+            thread_.join();
     }
     BoxReader(const BoxReader&) = delete;
     BoxReader& operator=(const BoxReader&) = delete;
@@ -99,7 +106,9 @@ std::wstring SampleExamProgram() {
     return dir + L"examples\\sample_exam.exe";
 }
 
-bool Ended(const BatchProcess& p, DWORD ms) { return WaitForSingleObject(p.get(), ms) == WAIT_OBJECT_0; }
+bool Ended(const BatchProcess& p, DWORD ms) {
+    return WaitForSingleObject(p.get(), ms) == WAIT_OBJECT_0;
+}
 
 TEST(ExamStartBatch, StartsTheProgramFromAPathThatNeedsEscapesAndHoldsNoFolderOfOurs) {
     LauncherFixture fx;
@@ -167,8 +176,7 @@ TEST(CleanupBatch, GivesUpAfterItsTries) {
     LauncherFixture fx;
     WriteBytes(fx.launcher + L"stray.txt", "x");
     const std::wstring batchFile = fx.parent + L"Corvanta.BAT";
-    const std::u16string text =
-        JoinBatLines(CleanupBatLines(U16(fx.launcher + L"launcher.exe"), U16(fx.launcher), 3));
+    const std::u16string text = JoinBatLines(CleanupBatLines(U16(fx.launcher + L"launcher.exe"), U16(fx.launcher), 3));
     WriteBytes(batchFile, testsupport::ToCodePage(WStr(text), 932));
     std::wstring command = L"\"" + batchFile + L"\"";
     STARTUPINFOW si{};
@@ -233,8 +241,8 @@ TEST(BatchFiles, DebugModeWritesBothFilesAndTouchesNothing) {
     const std::string start = ReadBytes(fx.parent + L"JukenExeStart.BAT");
     const std::string cleanup = ReadBytes(fx.parent + L"Corvanta.BAT");
     EXPECT_EQ(start, testsupport::ToCodePage(WStr(JoinBatLines(ExamStartBatLines(program))), 932));
-    EXPECT_EQ(cleanup,
-              testsupport::ToCodePage(WStr(JoinBatLines(CleanupBatLines(context.ExeFullPath, context.LauncherDir))), 932));
+    EXPECT_EQ(cleanup, testsupport::ToCodePage(
+                           WStr(JoinBatLines(CleanupBatLines(context.ExeFullPath, context.LauncherDir))), 932));
     for (const std::string& bytes : {start, cleanup}) {
         EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF");
         EXPECT_NE(bytes.find("\x95\x5C"), std::string::npos);  // 表 in code page 932
@@ -340,7 +348,7 @@ TEST(BatchFiles, TheFormsStartExeBatReportsOnTheFormAndClosesIt) {
     LauncherFixture fx;
     const std::string autoIni = testsupport::ToCodePage(L"[情報]\r\n解凍前フォルダ名=JPEXAM\r\n", 932);
     WriteBytes(fx.launcher + L"##AUTO##\\auto.ini", autoIni);
-    Application::SetLauncherDir(U16(fx.launcher));
+    Process::SetLauncherDir(U16(fx.launcher));
     TfrmJPZZ0010 form;
     form.ShowForm();
     ASSERT_EQ(form.RootDir, u"JPEXAM");

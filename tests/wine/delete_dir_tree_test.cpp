@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "common/CMFunc.h"
-#include "common/errors.h"
-#include "common/ustring.h"
-#include "platform/app.h"
+#include "core/errors.h"
+#include "core/ustring.h"
+#include "platform/process.h"
 #include "platform/wstr.h"
 #include "test_support.h"
 

@@ -5,8 +5,8 @@
 #include <set>
 
 #include "app/file_utils.h"
-#include "app/random_key.h"
-#include "platform/app.h"
+#include "core/random_key.h"
+#include "platform/process.h"
 #include "platform/wstr.h"
 #include "test_support.h"
 
@@ -52,7 +52,7 @@ TEST(SetFileAttrib, FolderWithTrailingBackslashIsChanged) {
 
 TEST(SetFileAttrib, LauncherOwnFilesMissingPathsAndHeldFilesAreLeftAlone) {
     // The running program's own path, and the same path with another extension.
-    const std::u16string exe = Application::ExeName();
+    const std::u16string exe = Process::ExeName();
     const std::wstring exePath(reinterpret_cast<const wchar_t*>(exe.c_str()));
     const DWORD exeBefore = Attributes(exePath);
     SetFileAttribExcept(exe, exe, kHiddenArchive);

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "common/CMFunc.h"
-#include "common/errors.h"
-#include "common/ustring.h"
-#include "platform/app.h"
+#include "core/errors.h"
+#include "core/ustring.h"
+#include "platform/process.h"
 #include "platform/wstr.h"
 #include "test_support.h"
 
@@ -16,7 +16,7 @@ namespace {
 
 class IniTest : public ::testing::Test {
 protected:
-    void SetUp() override { Application::SetLauncherDir(U(dir.path().c_str())); }
+    void SetUp() override { Process::SetLauncherDir(U(dir.path().c_str())); }
     std::wstring Path(const wchar_t* rel) const { return dir.path() + rel; }
 
     TempDir dir;
@@ -24,8 +24,8 @@ protected:
 
 TEST_F(IniTest, ReadsJapaneseNamesFromCodePage932File) {
     CreateDirectoryW(Path(L"##AUTO##").c_str(), nullptr);
-    const std::string bytes = testsupport::ToCodePage(
-        L"[情報]\r\n解凍前フォルダ名=模擬試験ＰＫＧ\r\n空=\r\n[基本情報]\r\n部数=2\r\n", 932);
+    const std::string bytes =
+        testsupport::ToCodePage(L"[情報]\r\n解凍前フォルダ名=模擬試験ＰＫＧ\r\n空=\r\n[基本情報]\r\n部数=2\r\n", 932);
     testsupport::WriteBytes(Path(L"##AUTO##\\auto.ini"), bytes);
 
     EXPECT_EQ(GetIniString(u"##AUTO##\\auto.ini", u"情報", u"解凍前フォルダ名"), u"模擬試験ＰＫＧ");

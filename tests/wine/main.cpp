@@ -1,6 +1,7 @@
 // The wine tier's test program. "--hold-file PATH" turns it into a stand-in
 // process that holds PATH open without sharing until it is ended.
 #include <windows.h>
+// After windows.h, which it needs.
 #include <shellapi.h>
 
 #include <gtest/gtest.h>
@@ -13,7 +14,8 @@ int main(int argc, char** argv) {
         int n = 0;
         wchar_t** wargv = CommandLineToArgvW(GetCommandLineW(), &n);
         HANDLE h = CreateFileW(wargv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-        if (h == INVALID_HANDLE_VALUE) return 1;
+        if (h == INVALID_HANDLE_VALUE)
+            return 1;
         Sleep(INFINITE);
         return 0;
     }

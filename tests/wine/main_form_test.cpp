@@ -10,10 +10,10 @@
 #include <string>
 
 #include "app/JPZZ0010.h"
-#include "app/startup_rules.h"
-#include "common/ustring.h"
 #include "controls/plButton.h"
-#include "platform/app.h"
+#include "core/startup_rules.h"
+#include "core/ustring.h"
+#include "platform/process.h"
 #include "platform/ui/layout.h"
 #include "platform/ui/screen.h"
 #include "platform/wstr.h"
@@ -33,7 +33,7 @@ protected:
                                 testsupport::ToCodePage(L"[情報]\r\n解凍前フォルダ名=模擬試験PKG\r\n", 932));
         CreateDirectoryW((dir.path() + L"模擬試験PKG").c_str(), nullptr);
         CreateDirectoryW((dir.path() + L"模擬試験PKG\\system").c_str(), nullptr);
-        Application::SetLauncherDir(U(dir.path().c_str()));
+        Process::SetLauncherDir(U(dir.path().c_str()));
     }
 
     TempDir dir;

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "app/JPZZ0010.h"
-#include "common/errors.h"
+#include "core/errors.h"
 #include "driver/driver.h"
-#include "platform/app.h"
+#include "platform/process.h"
 #include "platform/ui/controls.h"
 #include "platform/wstr.h"
 #include "test_support.h"
@@ -100,7 +100,7 @@ protected:
               L"[基本情報]\r\nファイル名称=表計算3級_模擬A\r\n開発コード=XL3A01\r\n固有キー=\r\n");
         write(examDir() + L"system\\1\\setup.ini", L"[基本情報]\r\n部種名称=表計算\r\n");
         testsupport::WriteBytes(examDir() + L"[1]表計算.exe", "MZ");
-        Application::SetLauncherDir(U(launcherDir().c_str()));
+        Process::SetLauncherDir(U(launcherDir().c_str()));
 
         form = std::make_unique<TfrmJPZZ0010>();
         form->DebugFlg = true;
@@ -247,7 +247,7 @@ TEST_F(StartSequence, UnsafeFoldersAreRefusedBeforeAnythingIsTouched) {
     }
 
     form->RootDir = u"模擬試験PKG";
-    Application::SetLauncherDir(u"C:\\");
+    Process::SetLauncherDir(u"C:\\");
     const auto boxes = Press();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].find(L"ドライブのルート"), std::wstring::npos) << boxes[0];

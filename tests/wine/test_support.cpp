@@ -13,24 +13,30 @@ TempDir::TempDir() {
     for (;;) {
         path_ = std::wstring(tmp) + L"lt" + std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(++counter) +
                 L"\\";
-        if (CreateDirectoryW(path_.c_str(), nullptr)) break;
+        if (CreateDirectoryW(path_.c_str(), nullptr))
+            break;
     }
 }
 
-TempDir::~TempDir() { RemoveTree(path_); }
+TempDir::~TempDir() {
+    RemoveTree(path_);
+}
 
 void RemoveTree(const std::wstring& path) {
     std::wstring dir = path;
-    if (!dir.empty() && dir.back() == L'\\') dir.pop_back();
+    if (!dir.empty() && dir.back() == L'\\')
+        dir.pop_back();
     WIN32_FIND_DATAW fd;
     HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
     if (h != INVALID_HANDLE_VALUE) {
         do {
             const std::wstring name = fd.cFileName;
-            if (name == L"." || name == L"..") continue;
+            if (name == L"." || name == L"..")
+                continue;
             const std::wstring full = dir + L"\\" + name;
             SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !(fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                !(fd.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
                 RemoveTree(full);
             else if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveDirectoryW(full.c_str());
@@ -44,16 +50,18 @@ void RemoveTree(const std::wstring& path) {
 }
 
 std::string ToCodePage(const std::wstring& text, UINT codePage) {
-    if (text.empty()) return {};
-    const int n = WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                      nullptr);
+    if (text.empty())
+        return {};
+    const int n =
+        WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(n), '\0');
     WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
     return out;
 }
 
 std::wstring FromCodePage(const std::string& bytes, UINT codePage) {
-    if (bytes.empty()) return {};
+    if (bytes.empty())
+        return {};
     const int n = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     std::wstring out(static_cast<size_t>(n), L'\0');
     MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), n);
@@ -62,15 +70,20 @@ std::wstring FromCodePage(const std::string& bytes, UINT codePage) {
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
     HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return;
+    if (h == INVALID_HANDLE_VALUE)
+        return;
     DWORD written = 0;
     WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(h);
 }
 
-std::string ReadBytes(const std::wstring& path) { return driver::ReadFileBytes(path); }
+std::string ReadBytes(const std::wstring& path) {
+    return driver::ReadFileBytes(path);
+}
 
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 FileHolder::FileHolder(const std::wstring& path) {
     // The test program itself, started in its holder mode (see main.cpp).
@@ -80,7 +93,8 @@ FileHolder::FileHolder(const std::wstring& path) {
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
+    if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return;
     CloseHandle(pi.hThread);
     process_ = pi.hProcess;
     // Wait until the holder has the file open: then a shared open fails. A busy
@@ -88,16 +102,20 @@ FileHolder::FileHolder(const std::wstring& path) {
     for (int i = 0; i < 1500; ++i) {
         HANDLE probe = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-        if (probe == INVALID_HANDLE_VALUE) return;
+        if (probe == INVALID_HANDLE_VALUE)
+            return;
         CloseHandle(probe);
         Sleep(10);
     }
 }
 
-FileHolder::~FileHolder() { Release(); }
+FileHolder::~FileHolder() {
+    Release();
+}
 
 void FileHolder::Release() {
-    if (!process_) return;
+    if (!process_)
+        return;
     TerminateProcess(process_, 0);
     WaitForSingleObject(process_, 5000);
     CloseHandle(process_);

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "common/ustring.h"
 #include "controls/plButton.h"
-#include "platform/app.h"
-#include "platform/ui/font_list.h"
+#include "core/ustring.h"
+
+#include "core/font_list.h"
 #include "platform/ui/layout.h"
 #include "platform/ui/screen.h"
 #include "platform/wstr.h"

@@ -1,6 +1,6 @@
-#include "app/entry_rules.h"
+#include "core/entry_rules.h"
 
-#include "app/integer_text.h"
+#include "core/integer_text.h"
 
 namespace launcher {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/random_key.h"
+#include "core/random_key.h"
 
 #include <random>
 

@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/errors.h"
+#include "core/errors.h"
 
 namespace launcher {
 

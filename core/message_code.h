@@ -9,8 +9,8 @@ namespace launcher {
 struct MessageRequest {
     bool StatusBarPath = false;  // no button set: the whole code string goes to a status bar
     std::u16string Caption;
-    std::uint32_t Flags = 0;     // icon + buttons + default button + MB_SETFOREGROUND
-    std::u16string Text;         // the box body, or the status-bar text
+    std::uint32_t Flags = 0;  // icon + buttons + default button + MB_SETFOREGROUND
+    std::u16string Text;      // the box body, or the status-bar text
 };
 
 // The box body holds at most this many characters of message and detail together.

@@ -18,7 +18,8 @@ std::u16string QuoteBatCondition(const std::u16string& Path);
 std::vector<std::u16string> ExamStartBatLines(const std::u16string& FilePath);
 // ExeFullPath: the launcher's executable; LauncherDir with its trailing backslash.
 // Tests pass a smaller Tries to see the batch give up.
-std::vector<std::u16string> CleanupBatLines(const std::u16string& ExeFullPath, const std::u16string& LauncherDir,
+std::vector<std::u16string> CleanupBatLines(const std::u16string& ExeFullPath,
+                                            const std::u16string& LauncherDir,
                                             int Tries = kCleanupTries);
 
 // Every line followed by CR LF.

@@ -1,5 +1,6 @@
-// Process-wide facts of the running program: its executable, its folder, its
-// hidden application window and the event loop.
+// Facts of the running process and of the file system it sees: its executable,
+// its folder and command line, whether a path is a folder or a file, and the
+// system's text for an error code.
 #pragma once
 #include <windows.h>
 
@@ -8,9 +9,7 @@
 
 namespace launcher {
 
-class Form;
-
-class Application {
+class Process {
 public:
     // Full path of the running executable (the module file name).
     static std::u16string ExeName();
@@ -20,20 +19,12 @@ public:
     // In-process tests point it at a fixture folder instead.
     static const std::u16string& LauncherDir();
     static void SetLauncherDir(std::u16string dir);
-
-    // The application's own top-level window: hidden, with no taskbar button.
-    // It owns message boxes raised on behalf of components that are not forms.
-    static HWND Handle();
-
-    // Shows the main form, then runs the event loop until Terminate or until the
-    // main form closes.
-    static void Run(Form& mainForm);
-    static void Terminate();
-    static bool Terminated();
-    static Form* MainForm();
-    // Handles the messages waiting, without blocking.
-    static void ProcessMessages();
 };
+
+bool FolderExists(const std::u16string& path);
+bool FileExists(const std::u16string& path);
+// Anything of that name, file or folder.
+bool PathExists(const std::u16string& path);
 
 // Windows' text for a system error code (FormatMessageW), without the final line break.
 std::u16string SysErrorMessage(DWORD code);

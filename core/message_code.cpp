@@ -1,4 +1,4 @@
-#include "common/message_code.h"
+#include "core/message_code.h"
 
 namespace launcher {
 namespace {
@@ -18,24 +18,49 @@ MessageRequest DecodeMessage(std::u16string_view MsgCD, std::u16string_view AddM
 
     if (MsgCD.size() >= 1) {
         switch (MsgCD[0]) {
-            case u'E': r.Caption = u"エラー"; icon = kIconError; break;
-            case u'I': r.Caption = u"情報"; icon = kIconInformation; break;
-            case u'Q': r.Caption = u"確認"; icon = kIconQuestion; break;
-            case u'W': r.Caption = u"警告"; icon = kIconWarning; break;
-            default: break;
+            case u'E':
+                r.Caption = u"エラー";
+                icon = kIconError;
+                break;
+            case u'I':
+                r.Caption = u"情報";
+                icon = kIconInformation;
+                break;
+            case u'Q':
+                r.Caption = u"確認";
+                icon = kIconQuestion;
+                break;
+            case u'W':
+                r.Caption = u"警告";
+                icon = kIconWarning;
+                break;
+            default:
+                break;
         }
     }
     if (MsgCD.size() >= 2) {
         switch (MsgCD[1]) {
-            case u'1': buttons = kOk; hasButtons = true; break;
-            case u'2': buttons = kYesNo; hasButtons = true; break;
-            case u'3': buttons = kYesNoCancel; hasButtons = true; break;
-            default: break;
+            case u'1':
+                buttons = kOk;
+                hasButtons = true;
+                break;
+            case u'2':
+                buttons = kYesNo;
+                hasButtons = true;
+                break;
+            case u'3':
+                buttons = kYesNoCancel;
+                hasButtons = true;
+                break;
+            default:
+                break;
         }
     }
     if (MsgCD.size() >= 3) {
-        if (MsgCD[2] == u'2') defButton = kDefButton2;
-        if (MsgCD[2] == u'3') defButton = kDefButton3;
+        if (MsgCD[2] == u'2')
+            defButton = kDefButton2;
+        if (MsgCD[2] == u'3')
+            defButton = kDefButton3;
     }
 
     if (!hasButtons) {

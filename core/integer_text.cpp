@@ -1,4 +1,4 @@
-#include "app/integer_text.h"
+#include "core/integer_text.h"
 
 namespace launcher {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/ustring.h"
+#include "core/ustring.h"
 
 namespace launcher {
 

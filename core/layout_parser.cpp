@@ -1,8 +1,8 @@
-#include "platform/ui/layout_parser.h"
+#include "core/layout_parser.h"
 
 #include <set>
 
-#include "common/ustring.h"
+#include "core/ustring.h"
 
 namespace launcher {
 namespace {

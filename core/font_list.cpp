@@ -1,8 +1,8 @@
-#include "platform/ui/font_list.h"
+#include "core/font_list.h"
 
 #include <algorithm>
 
-#include "common/ustring.h"
+#include "core/ustring.h"
 
 namespace launcher {
 

@@ -1,4 +1,4 @@
-#include "common/ustring.h"
+#include "core/ustring.h"
 
 namespace launcher {
 
@@ -11,7 +11,8 @@ std::u16string IntToStr(std::int64_t value) {
         out.insert(out.begin(), static_cast<char16_t>(u'0' + magnitude % 10));
         magnitude /= 10;
     } while (magnitude != 0);
-    if (negative) out.insert(out.begin(), u'-');
+    if (negative)
+        out.insert(out.begin(), u'-');
     return out;
 }
 
@@ -87,7 +88,8 @@ std::u16string FromUtf8(std::string_view text) {
 std::u16string AsciiUpper(std::u16string_view text) {
     std::u16string out(text);
     for (auto& c : out) {
-        if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+        if (c >= u'a' && c <= u'z')
+            c = static_cast<char16_t>(c - u'a' + u'A');
     }
     return out;
 }

@@ -1,4 +1,4 @@
-#include "common/dir_entry.h"
+#include "core/dir_entry.h"
 
 namespace launcher {
 namespace {

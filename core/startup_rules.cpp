@@ -1,8 +1,8 @@
-#include "app/startup_rules.h"
+#include "core/startup_rules.h"
 
 #include <algorithm>
 
-#include "common/ustring.h"
+#include "core/ustring.h"
 
 namespace launcher {
 

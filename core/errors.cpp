@@ -1,4 +1,4 @@
-#include "common/errors.h"
+#include "core/errors.h"
 
 namespace launcher {
 

@@ -1,8 +1,8 @@
-#include "app/batch_text.h"
+#include "core/batch_text.h"
 
 #include <string_view>
 
-#include "common/ustring.h"
+#include "core/ustring.h"
 
 namespace launcher {
 namespace {
@@ -56,7 +56,8 @@ std::vector<std::u16string> ExamStartBatLines(const std::u16string& FilePath) {
 
 // Each loop pauses between tries, and both together give up after Tries tries,
 // so a launcher that can never be removed does not keep a hidden process running.
-std::vector<std::u16string> CleanupBatLines(const std::u16string& ExeFullPath, const std::u16string& LauncherDir,
+std::vector<std::u16string> CleanupBatLines(const std::u16string& ExeFullPath,
+                                            const std::u16string& LauncherDir,
                                             int Tries) {
     const std::u16string exe = EscapeBatPath(ExeFullPath);
     const std::u16string dir = EscapeBatPath(LauncherDir);
@@ -85,7 +86,8 @@ std::vector<std::u16string> CleanupBatLines(const std::u16string& ExeFullPath, c
 
 std::u16string JoinBatLines(const std::vector<std::u16string>& Lines) {
     std::u16string text;
-    for (const auto& line : Lines) text += line + u"\r\n";
+    for (const auto& line : Lines)
+        text += line + u"\r\n";
     return text;
 }
 
