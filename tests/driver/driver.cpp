@@ -93,6 +93,7 @@ MessageBoxInfo WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
         if (s.found) {
             info.hwnd = s.found;
             info.caption = WindowText(s.found);
+            info.owner = GetWindow(s.found, GW_OWNER);
             EnumChildWindows(s.found, CollectChildren, reinterpret_cast<LPARAM>(&info));
             return info;
         }

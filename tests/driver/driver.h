@@ -21,6 +21,7 @@ struct MessageBoxInfo {
     std::wstring caption;
     std::wstring text;
     std::vector<std::wstring> buttons;  // the push buttons' captions, in creation order
+    HWND owner = nullptr;
     bool found() const { return hwnd != nullptr; }
 };
 // The first message box (dialog class #32770 with a static text) owned by a

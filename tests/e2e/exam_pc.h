@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "driver/driver.h"
+#include "support/test_support.h"
 
 namespace e2e {
 
@@ -32,13 +33,13 @@ private:
     std::wstring parent_;
 };
 
-void CopyTree(const std::wstring& from, const std::wstring& to);
-// Names in a folder (no "." or ".."), sorted.
-std::vector<std::wstring> ListDir(const std::wstring& folder);
+using testsupport::CopyTree;
+using testsupport::ListDir;
+using testsupport::RemoveTree;
+
 // Every file of an exam package below `folder` by relative path, with a hash of its
 // bytes; the files the launcher writes into (its INI records, the folder icons) are
 // left out, so the digest of the package is the same wherever it has moved.
 std::map<std::wstring, unsigned long long> PackageDigest(const std::wstring& folder);
-void RemoveTree(const std::wstring& path);
 
 }  // namespace e2e

@@ -26,32 +26,8 @@ const wchar_t kProgramMissing[] = L"受験プログラムの展開時にエラ�
 const wchar_t kNoWindow[] = L"受験プログラムの起動時にエラーが発生しました。受験プログラムを終了します。";
 const std::wstring kKeyAlphabet = L"abcdefghijklmnopqrsuvwxyzABCDEFGHIJKLMNOPQRSUVWXYZ1234567890";
 
-std::wstring Ini(const std::wstring& file, const wchar_t* section, const wchar_t* key) {
-    wchar_t buf[256] = {};
-    GetPrivateProfileStringW(section, key, L"", buf, 256, file.c_str());
-    return buf;
-}
-
-std::wstring FileText(const std::wstring& path) {
-    std::wstring text;
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return text;
-    char buf[4096];
-    DWORD got = 0;
-    std::string bytes;
-    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0)
-        bytes.append(buf, got);
-    CloseHandle(h);
-    const int n = MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    text.resize(static_cast<size_t>(n));
-    MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
-    return text;
-}
-
-bool Exists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+using testsupport::Exists;
+using testsupport::FileText;
 
 // Ends every exam program still running (their names start with "[1]").
 void EndExamPrograms() {
@@ -147,12 +123,12 @@ TEST_F(StartRun, StartsTheExamProgramFromTheExamineeFolderAndRemovesTheLauncher)
 
     const std::wstring folder = ExpectOnlyExamineeFolderHoldsThePackage();
     ASSERT_FALSE(folder.empty());
-    const std::wstring key = Ini(folder + L"system\\system.ini", L"基本情報", L"固有キー");
+    const std::wstring key = testsupport::ReadIni(folder + L"system\\system.ini", L"基本情報", L"固有キー");
     ASSERT_EQ(key.size(), 5u);
     EXPECT_EQ(key.find_first_not_of(kKeyAlphabet), std::wstring::npos) << key;
     EXPECT_EQ(folder, pc.parent() + L"受験者用_表計算3級_模擬A_12345_007［" + key + L"］\\");
-    EXPECT_EQ(Ini(folder + L"system\\shiken.ini", L"受験者情報", L"会場コード"), L"12345");
-    EXPECT_EQ(Ini(folder + L"system\\shiken.ini", L"受験者情報", L"受験番号"), L"007");
+    EXPECT_EQ(testsupport::ReadIni(folder + L"system\\shiken.ini", L"受験者情報", L"会場コード"), L"12345");
+    EXPECT_EQ(testsupport::ReadIni(folder + L"system\\shiken.ini", L"受験者情報", L"受験番号"), L"007");
     struct Icon {
         std::wstring file, resource;
     };
@@ -188,7 +164,7 @@ TEST_F(StartRun, DevelopmentCodeNamesTheFolderWithoutFileTitleAndNoPracticeFolde
     ExpectEndAndCleanup();
 
     const std::wstring folder = ExpectOnlyExamineeFolderHoldsThePackage();
-    const std::wstring key = Ini(folder + L"system\\system.ini", L"基本情報", L"固有キー");
+    const std::wstring key = testsupport::ReadIni(folder + L"system\\system.ini", L"基本情報", L"固有キー");
     EXPECT_EQ(folder, pc.parent() + L"受験者用_XL3A01_12345_007［" + key + L"］\\");
     EXPECT_FALSE(Exists(folder + L"実技用"));
 }

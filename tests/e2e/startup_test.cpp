@@ -10,11 +10,7 @@
 
 namespace {
 
-std::wstring ReadIni(const std::wstring& file, const wchar_t* section, const wchar_t* key) {
-    wchar_t buf[512];
-    const DWORD n = GetPrivateProfileStringW(section, key, L"", buf, 512, file.c_str());
-    return std::wstring(buf, n);
-}
+using testsupport::ReadIni;
 
 bool AllDigits(const std::wstring& s) {
     if (s.empty())
@@ -91,38 +87,12 @@ TEST(Startup, FromInsideTheTemporaryFolderItRefusesAndEndsWithoutBatchFiles) {
     e2e::RemoveTree(parent.substr(0, parent.size() - 1));
 }
 
-// A stand-in process holds the file open without sharing, so every write fails
-// even for root.
-class HeldFile {
-public:
-    explicit HeldFile(const std::wstring& path) {
-        wchar_t self[MAX_PATH];
-        GetModuleFileNameW(nullptr, self, MAX_PATH);
-        holder_ = driver::Process(L"\"" + std::wstring(self) + L"\" --hold-file \"" + path + L"\"", L"");
-        for (int i = 0; i < 200; ++i) {
-            HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-            if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION) {
-                held_ = true;
-                return;
-            }
-            if (h != INVALID_HANDLE_VALUE)
-                CloseHandle(h);
-            Sleep(25);
-        }
-    }
-    ~HeldFile() { holder_.Kill(); }
-    bool held() const { return held_; }
-
-private:
-    driver::Process holder_;
-    bool held_ = false;
-};
-
 TEST(Startup, AnUnwritableShikenIniDelaysTheWindowButShowsNoMessage) {
     e2e::ExamPc pc;
     const std::wstring ini = pc.examDir() + L"system\\shiken.ini";
-    HeldFile hold(ini);
-    ASSERT_TRUE(hold.held());
+    // Held without sharing by a stand-in process, so every write fails even for root.
+    testsupport::FileHolder hold(ini);
+    ASSERT_TRUE(hold.holding());
     const ULONGLONG start = GetTickCount64();
     auto launcher = pc.StartLauncher();
     ASSERT_TRUE(launcher.started());

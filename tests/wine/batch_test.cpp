@@ -15,9 +15,10 @@
 #include "platform/process.h"
 #include "platform/ui/application.h"
 #include "platform/wstr.h"
-#include "test_support.h"
+#include "support/test_support.h"
 
 using namespace launcher;
+using testsupport::BoxReader;
 using testsupport::Exists;
 using testsupport::FileHolder;
 using testsupport::ReadBytes;
@@ -34,36 +35,6 @@ std::u16string U16(const std::wstring& s) {
 std::wstring WStr(const std::u16string& s) {
     return std::wstring(W(s), s.size());
 }
-
-// Answers the next message box of this process from another thread, as the
-// examinee would, and keeps what it showed.
-class BoxReader {
-public:
-    BoxReader()
-        : thread_([this] {
-              info_ = driver::WaitForMessageBox(GetCurrentProcessId(), 10000);
-              if (!info_.found())
-                  return;
-              owner_ = GetWindow(info_.hwnd, GW_OWNER);
-              driver::AnswerMessageBox(info_.hwnd, IDOK);
-          }) {}
-    ~BoxReader() {
-        if (thread_.joinable())
-            thread_.join();
-    }
-    BoxReader(const BoxReader&) = delete;
-    BoxReader& operator=(const BoxReader&) = delete;
-    driver::MessageBoxInfo Take() {
-        thread_.join();
-        return info_;
-    }
-    HWND owner() const { return owner_; }
-
-private:
-    driver::MessageBoxInfo info_;
-    HWND owner_ = nullptr;
-    std::thread thread_;
-};
 
 // parent\launcher\ with launcher.exe, ##AUTO##\auto.ini and a leftover exam folder.
 struct LauncherFixture {
@@ -227,12 +198,11 @@ TEST(BatchFiles, DebugModeWritesBothFilesAndTouchesNothing) {
     WriteBytes(fx.parent + L"JukenExeStart.BAT", std::string(4096, 'x'));
     WriteBytes(fx.parent + L"Corvanta.BAT", std::string(4096, 'x'));
 
-    BoxReader first;
+    BoxReader reader;
     EXPECT_FALSE(RunExamStartBatch(context, program));
-    BoxReader second;
-    const auto firstBox = first.Take();
+    const auto firstBox = reader.Take();
     EXPECT_FALSE(RunCleanupBatch(context));
-    const auto secondBox = second.Take();
+    const auto secondBox = reader.Take();
 
     for (const auto& box : {firstBox, secondBox}) {
         ASSERT_TRUE(box.found());
@@ -324,17 +294,16 @@ TEST(BatchFiles, APathTheCodePageCannotHoldIsWrittenInShortFormOrRefused) {
     wchar_t shortDir[MAX_PATH] = {}, shortExe[MAX_PATH] = {};
     ASSERT_GT(GetShortPathNameW(fx.launcher.c_str(), shortDir, MAX_PATH), 0u);
     ASSERT_GT(GetShortPathNameW((fx.launcher + L"launcher.exe").c_str(), shortExe, MAX_PATH), 0u);
-    BoxReader debugBox;
+    BoxReader reader;
     RunCleanupBatch(context);
-    debugBox.Take();
+    reader.Take();
     EXPECT_EQ(ReadBytes(fx.parent + L"Corvanta.BAT"),
               testsupport::ToCodePage(WStr(JoinBatLines(CleanupBatLines(U(shortExe), U(shortDir)))), 932));
 
     // A program that is not there has no short form.
     context.DebugFlg = false;
-    BoxReader failBox;
     EXPECT_FALSE(RunExamStartBatch(context, U16(fx.launcher) + u"[1]없음.exe"));
-    const auto box = failBox.Take();
+    const auto box = reader.Take();
     ASSERT_TRUE(box.found());
     EXPECT_EQ(box.text.rfind(std::wstring(kFailureText) + L"\r\n\r\n", 0), 0u);
     EXPECT_EQ(fx.closed, 1);
@@ -360,7 +329,7 @@ TEST(BatchFiles, TheFormsStartExeBatReportsOnTheFormAndClosesIt) {
     const auto box = reader.Take();
     ASSERT_TRUE(box.found());
     EXPECT_EQ(box.text.rfind(kFailureText, 0), 0u);
-    EXPECT_EQ(reader.owner(), form.Handle());
+    EXPECT_EQ(box.owner, form.Handle());
     Application::ProcessMessages();
     EXPECT_FALSE(IsWindowVisible(form.Handle()));
     EXPECT_TRUE(Exists(fx.parent + L"JukenExeStart.BAT"));

@@ -7,7 +7,7 @@
 #include "core/ustring.h"
 #include "platform/process.h"
 #include "platform/wstr.h"
-#include "test_support.h"
+#include "support/test_support.h"
 
 using namespace launcher;
 using testsupport::Exists;

@@ -8,7 +8,7 @@
 #include "core/random_key.h"
 #include "platform/process.h"
 #include "platform/wstr.h"
-#include "test_support.h"
+#include "support/test_support.h"
 
 using namespace launcher;
 using testsupport::TempDir;

@@ -17,7 +17,7 @@
 #include "platform/ui/layout.h"
 #include "platform/ui/screen.h"
 #include "platform/wstr.h"
-#include "test_support.h"
+#include "support/test_support.h"
 
 using namespace launcher;
 using testsupport::TempDir;

@@ -19,71 +19,19 @@
 #include "platform/process.h"
 #include "platform/ui/controls.h"
 #include "platform/wstr.h"
-#include "test_support.h"
+#include "support/test_support.h"
 
 using namespace launcher;
+using testsupport::BoxReader;
 using testsupport::Exists;
+using testsupport::ReadIni;
+using testsupport::Snapshot;
 using testsupport::TempDir;
 
 namespace {
 
 const std::wstring kDebug = L"デバッグ中は削除できません";
 const std::wstring kExamDir = L"模擬試験PKG";
-
-std::wstring Ini(const std::wstring& file, const wchar_t* section, const wchar_t* key) {
-    wchar_t buf[256] = {};
-    GetPrivateProfileStringW(section, key, L"", buf, 256, file.c_str());
-    return buf;
-}
-
-// Answers every message box this process shows, and keeps their texts.
-class BoxReader {
-public:
-    BoxReader()
-        : thread_([this] {
-              while (!stop_) {
-                  const auto box = driver::WaitForMessageBox(GetCurrentProcessId(), 100);
-                  if (!box.found())
-                      continue;
-                  {
-                      std::lock_guard<std::mutex> lock(mutex_);
-                      texts_.push_back(box.text);
-                  }
-                  driver::AnswerMessageBox(box.hwnd);
-                  driver::WaitForWindowGone(box.hwnd, 5000);
-              }
-          }) {}
-    ~BoxReader() { Stop(); }
-    std::vector<std::wstring> Stop() {
-        stop_ = true;
-        if (thread_.joinable())
-            thread_.join();
-        return texts_;
-    }
-
-private:
-    std::atomic<bool> stop_{false};
-    std::mutex mutex_;
-    std::vector<std::wstring> texts_;
-    std::thread thread_;
-};
-
-// Every entry of a folder tree with their sizes, to show that nothing was touched.
-void Snapshot(const std::wstring& dir, std::vector<std::wstring>& out) {
-    WIN32_FIND_DATAW fd;
-    HANDLE h = FindFirstFileW((dir + L"*").c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::wstring name = fd.cFileName;
-        if (name == L"." || name == L"..")
-            continue;
-        out.push_back(dir + name + L" " + std::to_wstring(fd.nFileSizeLow));
-        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            Snapshot(dir + name + L"\\", out);
-    } while (FindNextFileW(h, &fd));
-    FindClose(h);
-}
 
 // parent\launcher\{##AUTO##\auto.ini, 模擬試験PKG\...}, the exam program a few bytes.
 class StartSequence : public ::testing::Test {
@@ -157,11 +105,11 @@ TEST_F(StartSequence, DebugStartMakesTheExamineeFolderAndLeavesTheLauncherFolder
             examinee = entry.substr(parent().size(), entry.rfind(L' ') - parent().size());
     ASSERT_FALSE(examinee.empty());
     const std::wstring folder = parent() + examinee + L"\\";
-    const std::wstring drawn = Ini(folder + L"system\\system.ini", L"基本情報", L"固有キー");
+    const std::wstring drawn = ReadIni(folder + L"system\\system.ini", L"基本情報", L"固有キー");
     ASSERT_EQ(drawn.size(), 5u);
     EXPECT_EQ(examinee, NameWith(drawn));
-    EXPECT_EQ(Ini(folder + L"system\\shiken.ini", L"受験者情報", L"会場コード"), L"12345");
-    EXPECT_EQ(Ini(folder + L"system\\shiken.ini", L"受験者情報", L"受験番号"), L"007");
+    EXPECT_EQ(ReadIni(folder + L"system\\shiken.ini", L"受験者情報", L"会場コード"), L"12345");
+    EXPECT_EQ(ReadIni(folder + L"system\\shiken.ini", L"受験者情報", L"受験番号"), L"007");
     struct Icon {
         std::wstring file, resource;
     };
@@ -171,7 +119,7 @@ TEST_F(StartSequence, DebugStartMakesTheExamineeFolderAndLeavesTheLauncherFolder
         // Reading strips the quotes: look at the line itself.
         const std::wstring text = testsupport::FromCodePage(testsupport::ReadBytes(icon.file), 932);
         EXPECT_NE(text.find(L"\r\nIconResource=" + icon.resource + L"\r\n"), std::wstring::npos) << text;
-        EXPECT_EQ(Ini(icon.file, L".ShellClassInfo", L"IconIndex"), L"0");
+        EXPECT_EQ(ReadIni(icon.file, L".ShellClassInfo", L"IconIndex"), L"0");
         EXPECT_TRUE(GetFileAttributesW(icon.file.c_str()) & FILE_ATTRIBUTE_HIDDEN);
     }
     EXPECT_TRUE(Exists(parent() + L"JukenExeStart.BAT"));
@@ -194,7 +142,7 @@ TEST_F(StartSequence, KeysAreDrawnUntilTheNameIsFreeInTheParentFolder) {
     testsupport::WriteBytes(parent() + NameWith(L"BBBBB"), "x");
     EXPECT_EQ(Press(), (std::vector<std::wstring>{kDebug, kDebug}));
     EXPECT_TRUE(Exists(parent() + NameWith(L"CCCCC") + L"\\[1]表計算.exe"));
-    EXPECT_EQ(Ini(parent() + NameWith(L"CCCCC") + L"\\system\\system.ini", L"基本情報", L"固有キー"), L"CCCCC");
+    EXPECT_EQ(ReadIni(parent() + NameWith(L"CCCCC") + L"\\system\\system.ini", L"基本情報", L"固有キー"), L"CCCCC");
 }
 
 TEST_F(StartSequence, FailedRenameKeepsTheLauncherOpenForAnotherTry) {
@@ -205,12 +153,12 @@ TEST_F(StartSequence, FailedRenameKeepsTheLauncherOpenForAnotherTry) {
     EXPECT_FALSE(form->StartFlg);
     EXPECT_FALSE(ClosePosted());
     EXPECT_TRUE(Exists(examDir() + L"[1]表計算.exe"));
-    EXPECT_EQ(Ini(examDir() + L"system\\system.ini", L"基本情報", L"固有キー"), L"AAAAA");
+    EXPECT_EQ(ReadIni(examDir() + L"system\\system.ini", L"基本情報", L"固有キー"), L"AAAAA");
     EXPECT_FALSE(Exists(parent() + L"JukenExeStart.BAT"));
 
     RemoveDirectoryW(obstacle.c_str());
     EXPECT_EQ(Press(), (std::vector<std::wstring>{kDebug, kDebug}));
-    EXPECT_EQ(Ini(parent() + NameWith(L"BBBBB") + L"\\system\\system.ini", L"基本情報", L"固有キー"), L"BBBBB");
+    EXPECT_EQ(ReadIni(parent() + NameWith(L"BBBBB") + L"\\system\\system.ini", L"基本情報", L"固有キー"), L"BBBBB");
     EXPECT_TRUE(form->StartFlg);
     EXPECT_TRUE(ClosePosted());
 }

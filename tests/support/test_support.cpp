@@ -1,8 +1,10 @@
-#include "test_support.h"
+#include "support/test_support.h"
 
-#include "driver/driver.h"
-
+#include <algorithm>
+#include <chrono>
 #include <vector>
+
+#include <shellapi.h>
 
 namespace testsupport {
 
@@ -49,6 +51,59 @@ void RemoveTree(const std::wstring& path) {
     RemoveDirectoryW(dir.c_str());
 }
 
+void CopyTree(const std::wstring& from, const std::wstring& to) {
+    CreateDirectoryW(to.c_str(), nullptr);
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((from + L"\\*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::wstring name = fd.cFileName;
+        if (name == L"." || name == L"..")
+            continue;
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            CopyTree(from + L"\\" + name, to + L"\\" + name);
+        else
+            CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE);
+    } while (FindNextFileW(h, &fd));
+    FindClose(h);
+}
+
+std::vector<std::wstring> ListDir(const std::wstring& folder) {
+    std::wstring dir = folder;
+    if (!dir.empty() && dir.back() == L'\\')
+        dir.pop_back();
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::wstring name = fd.cFileName;
+        if (name != L"." && name != L"..")
+            names.push_back(name);
+    } while (FindNextFileW(h, &fd));
+    FindClose(h);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void Snapshot(const std::wstring& dir, std::vector<std::wstring>& out) {
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((dir + L"*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::wstring name = fd.cFileName;
+        if (name == L"." || name == L"..")
+            continue;
+        out.push_back(dir + name + L" " + std::to_wstring(fd.nFileSizeLow));
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            Snapshot(dir + name + L"\\", out);
+    } while (FindNextFileW(h, &fd));
+    FindClose(h);
+}
+
 std::string ToCodePage(const std::wstring& text, UINT codePage) {
     if (text.empty())
         return {};
@@ -79,6 +134,16 @@ void WriteBytes(const std::wstring& path, const std::string& bytes) {
 
 std::string ReadBytes(const std::wstring& path) {
     return driver::ReadFileBytes(path);
+}
+
+std::wstring FileText(const std::wstring& path) {
+    return FromCodePage(ReadBytes(path), 932);
+}
+
+std::wstring ReadIni(const std::wstring& file, const wchar_t* section, const wchar_t* key) {
+    wchar_t buf[2048] = {};
+    const DWORD n = GetPrivateProfileStringW(section, key, L"", buf, 2048, file.c_str());
+    return std::wstring(buf, n);
 }
 
 bool Exists(const std::wstring& path) {
@@ -120,6 +185,54 @@ void FileHolder::Release() {
     WaitForSingleObject(process_, 5000);
     CloseHandle(process_);
     process_ = nullptr;
+}
+
+bool HoldFileIfAsked(int argc, char** argv) {
+    if (argc != 3 || std::string(argv[1]) != "--hold-file")
+        return false;
+    int n = 0;
+    wchar_t** wargv = CommandLineToArgvW(GetCommandLineW(), &n);
+    if (wargv && n == 3 &&
+        CreateFileW(wargv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr) !=
+            INVALID_HANDLE_VALUE)
+        Sleep(INFINITE);
+    ExitProcess(1);
+}
+
+BoxReader::BoxReader()
+    : thread_([this] {
+          while (!stop_) {
+              auto box = driver::WaitForMessageBox(GetCurrentProcessId(), 50);
+              if (!box.found())
+                  continue;
+              driver::AnswerMessageBox(box.hwnd);
+              driver::WaitForWindowGone(box.hwnd, 5000);
+              std::lock_guard<std::mutex> lock(mutex_);
+              boxes_.push_back(std::move(box));
+              answered_.notify_all();
+          }
+      }) {}
+
+BoxReader::~BoxReader() {
+    Stop();
+}
+
+driver::MessageBoxInfo BoxReader::Take(DWORD timeoutMs) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    answered_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return boxes_.size() > taken_; });
+    if (boxes_.size() <= taken_)
+        return {};
+    return boxes_[taken_++];
+}
+
+std::vector<std::wstring> BoxReader::Stop() {
+    stop_ = true;
+    if (thread_.joinable())
+        thread_.join();
+    std::vector<std::wstring> texts;
+    for (const auto& box : boxes_)
+        texts.push_back(box.text);
+    return texts;
 }
 
 }  // namespace testsupport
