@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/ui/controls.h"
 #include "platform/ui/forms.h"
 
 // The form's own GetTempPath, not the Win32 macro of that name.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/ui/forms.h"
+#include "platform/ui/std_controls.h"
 
 namespace launcher {
 

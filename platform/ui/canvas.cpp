@@ -1,6 +1,6 @@
 #include "platform/ui/canvas.h"
 
-#include "platform/ui/controls.h"
+#include "platform/ui/control.h"
 #include "platform/wstr.h"
 
 namespace launcher {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/ui/controls.h"
+#include "platform/ui/win_control.h"
 
 namespace launcher {
 

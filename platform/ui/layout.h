@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "core/layout_parser.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/forms.h"
 
 namespace launcher {
