@@ -91,9 +91,9 @@ TEST(LayoutReader, BothFormLayoutsLoadWithTheHandlersTheirFormsOffer) {
     EXPECT_EQ(exitDialog.Name(), u"frmJPED0010");
     auto* end = Get<TplButton>(exitDialog, u"EndBtn");
     ASSERT_NE(end, nullptr);
-    EXPECT_EQ(end->FModalResult, mrOk);
+    EXPECT_EQ(end->GetModalResult(), mrOk);
     EXPECT_EQ(end->CaptionA().Caption(), u"はい");
-    EXPECT_EQ(Get<TplButton>(exitDialog, u"CancelBtn")->FModalResult, mrCancel);
+    EXPECT_EQ(Get<TplButton>(exitDialog, u"CancelBtn")->GetModalResult(), mrCancel);
     // The 1-pixel frame around the 439 x 116 client area.
     exitDialog.Realign();
     auto* body = Get<Panel>(exitDialog, u"Panel2");
