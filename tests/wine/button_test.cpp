@@ -461,4 +461,183 @@ TEST(ButtonModel, UnknownIdentifiersAreLayoutErrorsWithTheirLine) {
     }
 }
 
+// Real input, as the window system delivers it.
+void MoveTo(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE;  // no distance: a move message at the new place
+    SendInput(1, &in, sizeof in);
+    PumpFor(40);
+}
+
+void Mouse(DWORD flags) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    SendInput(1, &in, sizeof in);
+    PumpFor(40);
+}
+
+void Key(WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &in, sizeof in);
+    PumpFor(30);
+}
+
+void Press(WORD vk, WORD modifier = 0) {
+    if (modifier)
+        Key(modifier, false);
+    Key(vk, false);
+    Key(vk, true);
+    if (modifier)
+        Key(modifier, true);
+}
+
+struct InputButton : OneButton {
+    explicit InputButton(const std::string& props)
+        : OneButton("    ButtonStyle = bsRoundRect\n    ModalResult = 1\n" + props) {
+        SetForegroundWindow(form->Handle());
+        PumpFor(30);
+        edit = dynamic_cast<Edit*>(form->FindComponent(u"E"));
+        edit->SetFocus();
+        button->OnMouseDown = [this](Component*, MouseButton b, ShiftState, int, int) { downs.push_back(b); };
+        button->OnEnter = [this](Component*) { ++enters; };
+        button->OnDblClick = [this](Component*) { ++doubleClicks; };
+    }
+    POINT At(int x, int y) const { return button->ClientToScreen(POINT{x, y}); }
+    void Reset() {
+        clicks = 0;
+        form->SetModalResult(mrNone);
+    }
+    Edit* edit = nullptr;
+    std::vector<MouseButton> downs;
+    int enters = 0, doubleClicks = 0;
+};
+
+TEST(ButtonInput, APressDraggedOutStaysReleasedAndStillClicksInside) {
+    InputButton t("");
+    const POINT inside = t.At(37, 13), outside = t.At(37, 60);
+    MoveTo(inside);
+    Mouse(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_TRUE(t.button->MouseIsDown());
+    EXPECT_TRUE(t.button->Focused());
+    EXPECT_EQ(t.enters, 1);
+    MoveTo(outside);
+    EXPECT_FALSE(t.button->MouseIsDown());
+    MoveTo(inside);
+    EXPECT_FALSE(t.button->MouseIsDown());  // no pressed look on the way back
+    Mouse(MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(t.clicks, 1);
+    EXPECT_EQ(t.form->GetModalResult(), 1);
+
+    // Released outside: no click. (Waiting first, so that this press is no double click.)
+    t.Reset();
+    Sleep(GetDoubleClickTime() + 50);
+    Mouse(MOUSEEVENTF_LEFTDOWN);
+    MoveTo(outside);
+    Mouse(MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(t.clicks, 0);
+    EXPECT_EQ(t.form->GetModalResult(), mrNone);
+    EXPECT_FALSE(t.button->MouseIsDown());
+
+    // A double click: one click, one double click, and the press looks pressed again.
+    MoveTo(inside);
+    Sleep(GetDoubleClickTime() + 50);
+    Mouse(MOUSEEVENTF_LEFTDOWN);
+    Mouse(MOUSEEVENTF_LEFTUP);
+    Mouse(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_EQ(t.doubleClicks, 1);
+    EXPECT_TRUE(t.button->MouseIsDown());
+    Mouse(MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(t.clicks, 1);
+    EXPECT_EQ(t.downs, (std::vector<MouseButton>(4, MouseButton::Left)));
+    MoveTo(outside);
+}
+
+TEST(ButtonInput, RightAndMiddlePressesOnlyReachTheMouseEvent) {
+    InputButton t("");
+    MoveTo(t.At(37, 13));
+    for (DWORD down : {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_MIDDLEDOWN}) {
+        Mouse(down);
+        EXPECT_FALSE(t.button->MouseIsDown());
+        Mouse(down << 1);  // the matching release
+    }
+    EXPECT_EQ(t.downs, (std::vector<MouseButton>{MouseButton::Right, MouseButton::Middle}));
+    EXPECT_TRUE(t.edit->Focused());
+    EXPECT_EQ(t.clicks, 0);
+    MoveTo(t.At(37, 60));
+}
+
+TEST(ButtonInput, MouseEnterGetsClientPositionAndShiftState) {
+    InputButton t("");
+    std::vector<std::pair<ShiftState, POINT>> seen;
+    t.button->OnMouseEnter = [&](Component*, ShiftState s, int x, int y) { seen.push_back({s, POINT{x, y}}); };
+    int leaves = 0;
+    t.button->OnMouseLeave = [&](Component*, ShiftState, int, int) { ++leaves; };
+    MoveTo(t.At(37, 60));
+    Key(VK_SHIFT, false);
+    Key(VK_CONTROL, false);
+    MoveTo(t.At(10, 7));
+    Key(VK_CONTROL, true);
+    Key(VK_SHIFT, true);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].first & (ssShift | ssCtrl | ssAlt | ssLeft), ssShift | ssCtrl);
+    EXPECT_EQ(seen[0].second.x, 10);
+    EXPECT_EQ(seen[0].second.y, 7);
+    MoveTo(t.At(37, 60));
+    EXPECT_EQ(leaves, 1);
+}
+
+TEST(ButtonInput, EnterAndEscape) {
+    struct Case {
+        const char* what;
+        const char* props;
+        bool focusButton;
+        WORD key, modifier;
+        int clicks;
+        ModalResult result;
+    } cases[] = {
+        {"Enter on the button", "", true, VK_RETURN, 0, 1, 1},
+        {"Shift+Enter: the click event only", "", true, VK_RETURN, VK_SHIFT, 1, mrNone},
+        {"Ctrl+Enter: the click event only", "", true, VK_RETURN, VK_CONTROL, 1, mrNone},
+        {"Enter in the edit", "", false, VK_RETURN, 0, 0, mrNone},
+        {"Escape without Cancel", "", true, VK_ESCAPE, 0, 0, mrNone},
+        {"Escape with Cancel, the edit focused", "    Cancel = true\n", false, VK_ESCAPE, 0, 1, 1},
+        {"Shift+Escape with Cancel", "    Cancel = true\n", false, VK_ESCAPE, VK_SHIFT, 0, mrNone},
+        {"Enter with HasFocus off", "    HasFocus = false\n", true, VK_RETURN, 0, 1, mrNone},
+        {"Escape with Cancel and HasFocus off", "    Cancel = true\n    HasFocus = false\n", false, VK_ESCAPE, 0, 0,
+         mrNone},
+    };
+    for (const Case& c : cases) {
+        InputButton t(c.props);
+        if (c.focusButton)
+            Press(VK_TAB);  // from the edit to the button
+        ASSERT_EQ(t.button->Focused(), c.focusButton) << c.what;
+        t.Reset();
+        Press(c.key, c.modifier);
+        EXPECT_EQ(t.clicks, c.clicks) << c.what;
+        EXPECT_EQ(t.form->GetModalResult(), c.result) << c.what;
+    }
+}
+
+TEST(ButtonInput, WithHasFocusOffAPressTakesNoFocusAndNoFocusEventsFire) {
+    InputButton t("    HasFocus = false\n");
+    MoveTo(t.At(37, 13));
+    Mouse(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_TRUE(t.edit->Focused());
+    Mouse(MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(t.clicks, 1);
+    // Tab still reaches it, but it shows no focus and fires no OnEnter.
+    Press(VK_TAB);
+    EXPECT_TRUE(t.button->Focused());
+    EXPECT_EQ(t.enters, 0);
+    const Face f(*t.button);
+    EXPECT_EQ(f.Count(Grey(32)), 0);
+    MoveTo(t.At(37, 60));
+}
+
 }  // namespace
