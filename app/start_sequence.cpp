@@ -91,11 +91,21 @@ void TfrmJPZZ0010::StartBtnClick(Component*) {
             ChangeFileName = ComposeChangeFileName(FileName, KaiCode, KaiCdEdt->Text(), JubanEdt->Text(), RandomKey);
         } while (PathExists(ChangeFileDir + ChangeFileName));
 
+        const std::u16string refusal =
+            StartRefusal({LauncherDir, RootDir, ChangeFileDir, FileName, ChangeFileName, BuMei});
+        if (!refusal.empty()) {
+            DispMessage(this, nullptr, kDefaultError, refusal);
+            StartFlg = false;
+            return;
+        }
+
         try {
-            PutIniString(SystemIni, kSystemSection, u"固有キー", RandomKey, false);
+            // Without these the results cannot be matched to the examinee: a write
+            // that keeps failing stops the start while the exam folder is in place.
+            PutIniString(SystemIni, kSystemSection, u"固有キー", RandomKey, true);
             const std::u16string ShikenIni = RootDir + u"\\system\\shiken.ini";
-            PutIniString(ShikenIni, kExamineeSection, u"会場コード", KaiCdEdt->Text(), false);
-            PutIniString(ShikenIni, kExamineeSection, u"受験番号", JubanEdt->Text(), false);
+            PutIniString(ShikenIni, kExamineeSection, u"会場コード", KaiCdEdt->Text(), true);
+            PutIniString(ShikenIni, kExamineeSection, u"受験番号", JubanEdt->Text(), true);
             const std::u16string DesktopIni = RootDir + u"\\desktop.ini";
             PutIniString(DesktopIni, kShellSection, u"IconResource", u"\".\\system\\Image\\TopIcon.ico\"", false);
             PutIniString(DesktopIni, kShellSection, u"IconIndex", u"0", false);
@@ -127,7 +137,7 @@ void TfrmJPZZ0010::StartBtnClick(Component*) {
             return;
         }
 
-        const std::u16string JukenExePath = ExamineeDir + u"\\[1]" + BuMei + u".exe";
+        const std::u16string JukenExePath = ExamineeDir + u"\\" + ExamProgramName(BuMei);
         if (!FileExists(JukenExePath)) {
             DispMessage(this, nullptr, kMissingExamProgram, u"");
             StartEndBat();

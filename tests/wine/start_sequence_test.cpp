@@ -174,6 +174,31 @@ TEST_F(StartSequence, UnhandledErrorBeforeTheRenameKeepsTheLauncherOpen) {
     EXPECT_FALSE(Exists(parent() + L"Corvanta.BAT"));
 }
 
+// The examinee's identity must reach the exam's INI files: a write that keeps
+// failing (here "shiken.ini" is a folder) stops the start with the exam folder
+// in place, and once the write can be done, another press goes through.
+TEST_F(StartSequence, IdentityThatCannotBeRecordedStopsTheStartForAnotherTry) {
+    Keys({u"AAAAA", u"BBBBB"});
+    const std::wstring shikenIni = examDir() + L"system\\shiken.ini";
+    DeleteFileW(shikenIni.c_str());
+    ASSERT_TRUE(CreateDirectoryW(shikenIni.c_str(), nullptr));
+    const auto boxes = Press();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].rfind(L"システム情報の書き込みに失敗しました。\r\n\r\n", 0), 0u) << boxes[0];
+    EXPECT_NE(boxes[0].find(L"shiken.ini"), std::wstring::npos) << boxes[0];
+    EXPECT_FALSE(form->StartFlg);
+    EXPECT_FALSE(ClosePosted());
+    EXPECT_TRUE(Exists(examDir() + L"[1]表計算.exe"));
+    EXPECT_FALSE(Exists(parent() + L"JukenExeStart.BAT"));
+
+    RemoveDirectoryW(shikenIni.c_str());
+    EXPECT_EQ(Press(), (std::vector<std::wstring>{kDebug, kDebug}));
+    const std::wstring folder = parent() + NameWith(L"BBBBB") + L"\\";
+    EXPECT_EQ(ReadIni(folder + L"system\\system.ini", L"基本情報", L"固有キー"), L"BBBBB");
+    EXPECT_EQ(ReadIni(folder + L"system\\shiken.ini", L"受験者情報", L"会場コード"), L"12345");
+    EXPECT_EQ(ReadIni(folder + L"system\\shiken.ini", L"受験者情報", L"受験番号"), L"007");
+}
+
 // RootDir names the folder that is renamed and moved: one that is not a folder of
 // our own is refused before any file is touched; so is a launcher in a drive root,
 // which has no folder above it.
