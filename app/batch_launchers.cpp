@@ -62,6 +62,18 @@ std::u16string AnsiPath(const std::u16string& path) {
     throw Exception(u"パス「" + path + u"」にはこのPCの文字コードで書けない文字があり、短い名前もありません。");
 }
 
+// The system folder with a trailing backslash, where the command interpreter lies.
+std::u16string SystemFolder() {
+    wchar_t buffer[MAX_PATH];
+    const UINT n = GetSystemDirectoryW(buffer, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH)
+        return u"";
+    std::u16string folder = U(buffer, n);
+    if (folder.back() != u'\\')
+        folder += u'\\';
+    return folder;
+}
+
 void WriteBatFile(const std::u16string& path, const std::vector<std::u16string>& lines) {
     const auto bytes = ToAnsiExactly(JoinBatLines(lines));
     if (!bytes)
@@ -93,8 +105,13 @@ void DeleteLeftovers(const BatchContext& context) {
 // in for the console's whole life, and the exam-start batch's console lives as long
 // as the exam program, so a batch started in the launcher folder would keep the
 // clean-up from ever removing it.
+//
+// The command interpreter expands "%NAME%" in its own command line, and a parent
+// folder may be called "50%TEMP%": the batch is named relative to that working
+// folder, so no part of its path goes through the expansion (nor does "%0" in it).
 BatchProcess StartBatch(const BatchContext& context,
                         const std::u16string& BatFullPath,
+                        const std::u16string& batName,
                         const std::u16string& workFolder) {
     STARTUPINFOW StartupInfo{};
     StartupInfo.cb = sizeof StartupInfo;
@@ -106,12 +123,16 @@ BatchProcess StartBatch(const BatchContext& context,
     StartupInfo.wShowWindow = SW_SHOWDEFAULT;
     PROCESS_INFORMATION ProcessInfo{};
 
-    std::u16string commandLine = u"\"" + BatFullPath + u"\"";
-    BOOL ResFlg = CreateProcessW(nullptr, W(commandLine), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                                 W(workFolder), &StartupInfo, &ProcessInfo);
-    if (!ResFlg)
-        ResFlg = CreateProcessW(W(BatFullPath), nullptr, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+    // /d: no AutoRun command may change the folder before the batch is looked up.
+    std::u16string commandLine = u"cmd.exe /d /c .\\" + batName;
+    BOOL ResFlg = CreateProcessW(W(SystemFolder() + u"cmd.exe"), W(commandLine), nullptr, nullptr, FALSE,
+                                 CREATE_NO_WINDOW, nullptr, W(workFolder), &StartupInfo, &ProcessInfo);
+    if (!ResFlg) {
+        // Started by name, which Windows hands to the interpreter it finds itself.
+        commandLine = u"\".\\" + batName + u"\"";
+        ResFlg = CreateProcessW(W(BatFullPath), W(commandLine), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                                 W(workFolder), &StartupInfo, &ProcessInfo);
+    }
     // A failed start is not reported: the caller goes on as if the batch ran.
     if (!ResFlg)
         return {};
@@ -133,7 +154,7 @@ BatchProcess RunBatch(const BatchContext& context, const char16_t* batName, Make
             return {};
         }
         DeleteLeftovers(context);
-        return StartBatch(context, BatFullPath, *parent);
+        return StartBatch(context, BatFullPath, batName, *parent);
     } catch (const Exception& e) {
         DispMessage(context.Owner, nullptr, kFailureMessage, e.Message);
     } catch (const std::exception& e) {

@@ -231,9 +231,26 @@ std::string Utf8(const std::wstring& text) {
     return out;
 }
 
-// utime + stime of /proc/<pid>/stat, in clock ticks of 10 ms.
-double LinuxCpuMilliseconds(const std::wstring& commandLinePart) {
-    const std::string needle = Utf8(commandLinePart);
+// The identity of a folder (Wine gives the inode as the file index), or 0.
+ULONGLONG FolderIndex(const std::wstring& path) {
+    HANDLE h = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return 0;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool ok = GetFileInformationByHandle(h, &info);
+    CloseHandle(h);
+    return ok ? (ULONGLONG(info.nFileIndexHigh) << 32) | info.nFileIndexLow : 0;
+}
+
+// utime + stime of /proc/<pid>/stat, in clock ticks of 10 ms, of the process whose
+// command line holds the batch's name and whose working folder is the batch's:
+// the launcher names its batches relative to that folder, and /proc holds every
+// process of the machine.
+double LinuxCpuMilliseconds(const std::wstring& batchFile) {
+    const std::size_t slash = batchFile.find_last_of(L'\\');
+    const std::string needle = Utf8(batchFile.substr(slash + 1));
+    const ULONGLONG folder = FolderIndex(batchFile.substr(0, slash + 1));
     WIN32_FIND_DATAW fd;
     HANDLE find = FindFirstFileW(L"Z:\\proc\\*", &fd);
     if (find == INVALID_HANDLE_VALUE)
@@ -248,7 +265,7 @@ double LinuxCpuMilliseconds(const std::wstring& commandLinePart) {
         for (char& c : commandLine)
             if (c == '\0')
                 c = ' ';
-        if (commandLine.find(needle) == std::string::npos)
+        if (commandLine.find(needle) == std::string::npos || FolderIndex(L"Z:\\proc\\" + pid + L"\\cwd\\") != folder)
             continue;
         const std::string stat = ReadFileBytes(L"Z:\\proc\\" + pid + L"\\stat");
         std::istringstream fields(stat.substr(stat.rfind(')') + 2));
@@ -265,9 +282,9 @@ double LinuxCpuMilliseconds(const std::wstring& commandLinePart) {
 
 }  // namespace
 
-double CpuMilliseconds(HANDLE process, const std::wstring& commandLinePart) {
+double CpuMilliseconds(HANDLE process, const std::wstring& batchFile) {
     if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
-        return LinuxCpuMilliseconds(commandLinePart);
+        return LinuxCpuMilliseconds(batchFile);
     FILETIME created, exited, kernel, user;
     if (!GetProcessTimes(process, &created, &exited, &kernel, &user))
         return -1;

@@ -61,10 +61,10 @@ private:
     PROCESS_INFORMATION info_{};
 };
 
-// Processor time (kernel + user) that a process has used so far, in milliseconds;
-// negative when it cannot be read. Under Wine, GetProcessTimes does not see another
-// process's time, so Linux's account in /proc is read instead, for the process
-// whose command line contains commandLinePart.
-double CpuMilliseconds(HANDLE process, const std::wstring& commandLinePart);
+// Processor time (kernel + user) that a batch process has used so far, in
+// milliseconds; negative when it cannot be read. Under Wine, GetProcessTimes does
+// not see another process's time, so Linux's account in /proc is read instead, for
+// the process that runs batchFile (full path) in batchFile's folder.
+double CpuMilliseconds(HANDLE process, const std::wstring& batchFile);
 
 }  // namespace driver
