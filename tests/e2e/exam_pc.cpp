@@ -24,30 +24,44 @@ unsigned long long HashFile(const std::wstring& path) {
     return hash;
 }
 
-void Digest(const std::wstring& root, const std::wstring& rel, std::map<std::wstring, unsigned long long>& out) {
+void Digest(const std::wstring& root,
+            const std::wstring& rel,
+            bool package,
+            std::map<std::wstring, unsigned long long>& out) {
     for (const std::wstring& name : ListDir(root + rel)) {
         const std::wstring relName = rel + name;
         const DWORD attrs = GetFileAttributesW((root + relName).c_str());
         if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_DIRECTORY)) {
-            Digest(root, relName + L"\\", out);
-        } else if (relName != L"system\\system.ini" && relName != L"system\\shiken.ini" && name != L"desktop.ini") {
+            if (!package)
+                out[relName + L"\\"] = 0;
+            Digest(root, relName + L"\\", package, out);
+        } else if (!package ||
+                   (relName != L"system\\system.ini" && relName != L"system\\shiken.ini" && name != L"desktop.ini")) {
             out[relName] = HashFile(root + relName);
         }
     }
 }
 
-}  // namespace
-
-std::map<std::wstring, unsigned long long> PackageDigest(const std::wstring& folder) {
+std::map<std::wstring, unsigned long long> DigestOf(const std::wstring& folder, bool package) {
     std::map<std::wstring, unsigned long long> out;
     std::wstring root = folder;
     if (!root.empty() && root.back() != L'\\')
         root += L'\\';
-    Digest(root, L"", out);
+    Digest(root, L"", package, out);
     return out;
 }
 
-ExamPc::ExamPc() {
+}  // namespace
+
+std::map<std::wstring, unsigned long long> PackageDigest(const std::wstring& folder) {
+    return DigestOf(folder, true);
+}
+
+std::map<std::wstring, unsigned long long> TreeDigest(const std::wstring& folder) {
+    return DigestOf(folder, false);
+}
+
+ExamPc::ExamPc(const std::wstring& nameTail) {
     const wchar_t* tmpl = _wgetenv(L"LAUNCHER_E2E_TEMPLATE");
     if (!tmpl)
         throw std::runtime_error("LAUNCHER_E2E_TEMPLATE is not set");
@@ -64,7 +78,8 @@ ExamPc::ExamPc() {
     CreateDirectoryW(base.c_str(), nullptr);
     static unsigned counter = 0;
     for (;;) {
-        parent_ = base + L"pc" + std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(++counter) + L"\\";
+        parent_ = base + L"pc" + std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(++counter) + nameTail +
+                  L"\\";
         if (CreateDirectoryW(parent_.c_str(), nullptr))
             break;
     }

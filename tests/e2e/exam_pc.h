@@ -14,7 +14,9 @@ namespace e2e {
 
 class ExamPc {
 public:
-    ExamPc();
+    // The parent folder's name ends in nameTail: a venue's folder with blanks,
+    // "%" or a long name is laid out so.
+    explicit ExamPc(const std::wstring& nameTail = L"");
     ~ExamPc();
     ExamPc(const ExamPc&) = delete;
     ExamPc& operator=(const ExamPc&) = delete;
@@ -41,5 +43,7 @@ using testsupport::RemoveTree;
 // bytes; the files the launcher writes into (its INI records, the folder icons) are
 // left out, so the digest of the package is the same wherever it has moved.
 std::map<std::wstring, unsigned long long> PackageDigest(const std::wstring& folder);
+// Every folder and file below `folder`, files with a hash of their bytes.
+std::map<std::wstring, unsigned long long> TreeDigest(const std::wstring& folder);
 
 }  // namespace e2e

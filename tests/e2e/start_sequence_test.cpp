@@ -53,6 +53,8 @@ void EndExamPrograms() {
 
 class StartRun : public ::testing::Test, protected e2e::LauncherScreen {
 protected:
+    explicit StartRun(const std::wstring& parentTail = L"") : pc(parentTail) {}
+
     void TearDown() override {
         Kill();
         EndExamPrograms();
@@ -232,6 +234,97 @@ TEST_F(StartRun, DebugModeShowsEachStepAndLeavesTheLauncherFolder) {
     EXPECT_TRUE(Exists(pc.parent() + L"Corvanta.BAT"));
     EXPECT_EQ(e2e::ListDir(pc.launcherDir()), (std::vector<std::wstring>{L"##AUTO##", L"launcher.exe"}));
     EXPECT_EQ(FindWindowW(nullptr, kExamWindow), nullptr);
+}
+
+// cmd expands "%NAME%" of a defined variable in its command line; the batches'
+// own paths must not go through it, while the paths inside them are escaped.
+class StartBelowPercentFolder : public StartRun {
+protected:
+    StartBelowPercentFolder() : StartRun(L" 50%TEMP%x") {}
+};
+
+TEST_F(StartBelowPercentFolder, BothBatchesRunAndLeaveOnlyTheExamineeFolder) {
+    TakeDigest();
+    Start();
+    ASSERT_NE(driver::WaitForShownWindow(nullptr, kExamWindow, 20000), nullptr);
+    ExpectEndAndCleanup();
+    const std::wstring folder = ExpectOnlyExamineeFolderHoldsThePackage();
+    EXPECT_NE(folder.find(L" 50%TEMP%x\\受験者用_"), std::wstring::npos) << folder;
+}
+
+// A second launcher started while one runs (a double click is enough) ends at
+// once and writes nothing, not even the environment record; the first one then
+// starts the exam with the one key its folder is named with.
+TEST_F(StartRun, ASecondLauncherEndsAtOnceAndTheFirstGoesOn) {
+    TakeDigest();
+    ASSERT_TRUE(Open(pc));
+    const std::wstring shikenIni = pc.examDir() + L"system\\shiken.ini";
+    // The record a second launcher would write is the first one's to the byte.
+    ASSERT_TRUE(WritePrivateProfileStringW(L"受験者情報", L"OS", L"first", shikenIni.c_str()));
+    const auto before = e2e::TreeDigest(pc.parent());
+
+    driver::Process second = pc.StartLauncher();
+    ASSERT_TRUE(second.started());
+    DWORD code = 1;
+    ASSERT_TRUE(second.Wait(5000, &code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_TRUE(e2e::TreeDigest(pc.parent()) == before) << "a file changed";
+    EXPECT_EQ(testsupport::ReadIni(shikenIni, L"受験者情報", L"OS"), L"first");
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_FALSE(launcher.Wait(0));
+
+    SetText(kaiCd, L"12345");
+    SetText(juban, L"007");
+    ASSERT_TRUE(EnterIn(juban));
+    ASSERT_NE(driver::WaitForShownWindow(nullptr, kExamWindow, 20000), nullptr);
+    ExpectEndAndCleanup();
+    const std::wstring folder = ExpectOnlyExamineeFolderHoldsThePackage();
+    const std::wstring key = testsupport::ReadIni(folder + L"system\\system.ini", L"基本情報", L"固有キー");
+    EXPECT_EQ(folder, pc.parent() + L"受験者用_表計算3級_模擬A_12345_007［" + key + L"］\\");
+}
+
+// Names from the package and paths too long for the calls that take them are
+// refused before anything is written, renamed or deleted: one message, the
+// launcher open, not one file changed.
+TEST(StartRefused, NamesThatLeaveTheirFolderAndPathsTooLongChangeNothing) {
+    struct Case {
+        std::wstring parentTail;
+        const wchar_t* iniFile;  // below the exam folder; null when no value is changed
+        const wchar_t* key;      // in section 基本情報
+        const wchar_t* value;
+        std::wstring number;
+        const wchar_t* detail;  // a part of the message's detail
+    };
+    const Case cases[] = {
+        {L"", L"system\\system.ini", L"ファイル名称", L"..\\..\\##AUTO##\\x", L"007", L"「ファイル名称」"},
+        {L"", L"system\\1\\setup.ini", L"部種名称", L"..\\..\\..\\evil", L"007", L"「部種名称」"},
+        {L"", nullptr, nullptr, nullptr, std::wstring(199, L'0') + L"1", L"長すぎます"},
+        // The launcher still opens there, but every INI read would come back empty.
+        {L"_" + std::wstring(200, L'd'), nullptr, nullptr, nullptr, L"007", L"\\system\\system.ini"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.detail);
+        e2e::ExamPc pc(c.parentTail);
+        if (c.iniFile) {
+            ASSERT_TRUE(WritePrivateProfileStringW(L"基本情報", c.key, c.value, (pc.examDir() + c.iniFile).c_str()));
+        }
+        struct Screen : e2e::LauncherScreen {
+            ~Screen() { Kill(); }
+        } screen;
+        ASSERT_TRUE(screen.Open(pc));
+        const auto before = e2e::TreeDigest(pc.parent());
+        ASSERT_GT(before.size(), 10u);
+        screen.SetText(screen.kaiCd, L"12345");
+        screen.SetText(screen.juban, c.number.c_str());
+        ASSERT_TRUE(screen.EnterIn(screen.juban));
+        const std::wstring box = screen.AnswerBox();
+        EXPECT_EQ(box.rfind(L"受験プログラムの展開に失敗しました。\r\n\r\n", 0), 0u) << box;
+        EXPECT_NE(box.find(c.detail), std::wstring::npos) << box;
+        EXPECT_TRUE(screen.NoFurtherBox());
+        EXPECT_FALSE(screen.launcher.Wait(0));
+        EXPECT_TRUE(IsWindowVisible(screen.main));
+        EXPECT_TRUE(e2e::TreeDigest(pc.parent()) == before) << "a file changed";
+    }
 }
 
 }  // namespace
