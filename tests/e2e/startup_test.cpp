@@ -62,6 +62,33 @@ TEST(Startup, MainWindowIsFullScreenTopmostAndTitled) {
     launcher.Kill();
 }
 
+// The manifest declares no Windows versions, so the record holds what Windows tells
+// such a program (6.2.9200 on Windows 10 and 11), as the exam program expects.
+// Wine tells it so too when the launcher's own Windows version is set to 10.
+TEST(Startup, TheOsRecordIsWhatAProgramDeclaringNoWindowsVersionsIsTold) {
+    if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+        GTEST_SKIP() << "needs Wine's per-program Windows version";
+    const wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\launcher.exe";
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kAppDefaults, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const wchar_t win10[] = L"win10";
+    RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(win10), sizeof win10);
+    RegCloseKey(key);
+    struct Restore {
+        const wchar_t* path;
+        ~Restore() { RegDeleteKeyW(HKEY_CURRENT_USER, path); }
+    } restore{kAppDefaults};
+
+    e2e::ExamPc pc;
+    auto launcher = pc.StartLauncher();
+    ASSERT_TRUE(launcher.started());
+    ASSERT_NE(driver::WaitForShownWindow(nullptr, L"frmJPZZ0010", 15000), nullptr);
+    launcher.Kill();
+    const std::wstring os = ReadIni(pc.examDir() + L"system\\shiken.ini", L"受験者情報", L"OS");
+    EXPECT_EQ(os.rfind(L"6.2.9200.", 0), 0u) << os;
+}
+
 TEST(Startup, FromInsideTheTemporaryFolderItRefusesAndEndsWithoutBatchFiles) {
     e2e::ExamPc pc;
     wchar_t tmp[MAX_PATH];
