@@ -6,6 +6,7 @@
 #include "app/JPZZ0010.h"
 #include "common/CMFunc.h"
 #include "core/batch_text.h"
+#include "core/dir_entry.h"
 #include "core/errors.h"
 #include "core/paths.h"
 #include "platform/process.h"
@@ -92,9 +93,19 @@ void DeleteLeftovers(const BatchContext& context) {
     // RootDir comes from a file anyone can edit: an empty one, "..", or an absolute
     // path would name the launcher folder or a folder that is not ours.
     if (IsSafeRootDir(context.RootDir)) {
-        const std::u16string examFolder = context.LauncherDir + context.RootDir;
-        if (FolderExists(examFolder))
-            DeleteDirTree(examFolder);
+        // A folder on the way down to the exam folder may be a link to a shared
+        // folder: it goes as a link, and nothing is deleted through it.
+        const std::vector<std::u16string> steps = FolderSteps(context.RootDir);
+        for (const std::u16string& step : steps) {
+            const std::u16string folder = context.LauncherDir + step;
+            if (!FolderExists(folder))
+                break;
+            const DWORD attributes = GetFileAttributesW(W(folder));
+            if (&step == &steps.back() || ClassifyDirEntry(attributes) == DirEntryAction::RemoveLink) {
+                DeleteDirTree(folder);
+                break;
+            }
+        }
     }
     const std::u16string autoFolder = context.LauncherDir + u"##AUTO##";
     if (FolderExists(autoFolder))

@@ -71,6 +71,15 @@ void DeleteDirTree(const std::u16string& Path) {
     if (Path.empty())
         return;
     const std::u16string base = Path.back() == u'\\' ? Path : Path + u'\\';
+    // The folder given may itself be a link (a venue may deploy "##AUTO##" so):
+    // listing through it would delete the linked folder's files.
+    const std::u16string self = base.substr(0, base.size() - 1);
+    const DWORD attributes = GetFileAttributesW(W(self));
+    if (attributes != INVALID_FILE_ATTRIBUTES && ClassifyDirEntry(attributes) == DirEntryAction::RemoveLink) {
+        if (!RemoveDirectoryW(W(self)))
+            RaiseLastOSError();
+        return;
+    }
 
     struct SubFolder {
         std::u16string name;

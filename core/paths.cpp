@@ -92,4 +92,15 @@ bool IsSafeRootDir(const std::u16string& RootDir) {
     return true;
 }
 
+std::vector<std::u16string> FolderSteps(const std::u16string& RootDir) {
+    std::vector<std::u16string> steps;
+    for (std::size_t at = 0; at < RootDir.size();) {
+        const std::size_t end = std::min(RootDir.find_first_of(u"\\/", at), RootDir.size());
+        if (end > at)
+            steps.push_back(RootDir.substr(0, end));
+        at = end + 1;
+    }
+    return steps;
+}
+
 }  // namespace launcher

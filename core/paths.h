@@ -3,6 +3,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace launcher {
 
@@ -12,5 +13,9 @@ std::optional<std::u16string> ParentFolder(const std::u16string& LauncherDir);
 
 // True only when RootDir names a folder inside the launcher folder.
 bool IsSafeRootDir(const std::u16string& RootDir);
+
+// The folders on the way down RootDir, the last one RootDir itself without a
+// trailing separator: "a\b" gives "a" and "a\b".
+std::vector<std::u16string> FolderSteps(const std::u16string& RootDir);
 
 }  // namespace launcher

@@ -252,6 +252,48 @@ TEST_F(StartBelowPercentFolder, BothBatchesRunAndLeaveOnlyTheExamineeFolder) {
     EXPECT_NE(folder.find(L" 50%TEMP%x\\受験者用_"), std::wstring::npos) << folder;
 }
 
+// A venue may deploy "##AUTO##" as a link to a shared folder. The clean-up removes
+// it as a link, or, where the platform cannot (Wine removes a link's target, and
+// refuses a full one), leaves it with the failure message: the shared folder's
+// files are never deleted, and the exam content stays in one place.
+TEST_F(StartRun, AnAutoFolderThatIsALinkKeepsTheSharedFolder) {
+    const std::wstring autoDir = pc.launcherDir() + L"##AUTO##";
+    const std::wstring shared = pc.parent() + L"shared";
+    testsupport::CopyTree(autoDir, shared);
+    testsupport::WriteBytes(shared + L"\\venue.txt", "venue");
+    testsupport::RemoveTree(autoDir);
+    if (!testsupport::MakeFolderLink(shared, autoDir))
+        GTEST_SKIP() << "no way to make a folder link here";
+    struct Unlink {
+        std::wstring link;
+        ~Unlink() { testsupport::RemoveFolderLink(link); }
+    } unlink{autoDir};
+    const auto sharedBefore = e2e::TreeDigest(shared);
+    TakeDigest();
+    Start();
+
+    std::vector<std::wstring> boxes;
+    for (int i = 0; i < 60 && !launcher.Wait(0); ++i) {
+        const driver::MessageBoxInfo box = driver::WaitForMessageBox(launcher.pid(), 500);
+        if (box.found()) {
+            boxes.push_back(box.text);
+            driver::AnswerMessageBox(box.hwnd);
+            driver::WaitForWindowGone(box.hwnd, 5000);
+        }
+    }
+    ASSERT_TRUE(launcher.Wait(10000));
+    EXPECT_TRUE(e2e::TreeDigest(shared) == sharedBefore) << "the shared folder changed";
+    ExpectOnlyExamineeFolderHoldsThePackage();
+    if (GetFileAttributesW(autoDir.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        ASSERT_FALSE(boxes.empty());
+        EXPECT_EQ(boxes[0].rfind(L"受験用フォルダ(フォルダ名：##TEMP##)の削除に失敗しました。\r\n\r\n", 0), 0u)
+            << boxes[0];
+    } else {
+        EXPECT_TRUE(boxes.empty()) << boxes[0];
+        EXPECT_NE(FindWindowW(nullptr, kExamWindow), nullptr);
+    }
+}
+
 // A second launcher started while one runs (a double click is enough) ends at
 // once and writes nothing, not even the environment record; the first one then
 // starts the exam with the one key its folder is named with.

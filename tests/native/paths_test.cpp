@@ -44,4 +44,12 @@ TEST(IsSafeRootDir, OnlyFoldersInsideTheLauncherFolder) {
         EXPECT_FALSE(IsSafeRootDir(bad)) << ToUtf8(bad);
 }
 
+TEST(FolderSteps, EveryFolderOnTheWayDown) {
+    using Steps = std::vector<std::u16string>;
+    EXPECT_EQ(FolderSteps(u"JPEXAM"), Steps{u"JPEXAM"});
+    EXPECT_EQ(FolderSteps(u"a\\b\\試験"), (Steps{u"a", u"a\\b", u"a\\b\\試験"}));
+    EXPECT_EQ(FolderSteps(u"a/b\\"), (Steps{u"a", u"a/b"}));
+    EXPECT_EQ(FolderSteps(u""), Steps{});
+}
+
 }  // namespace

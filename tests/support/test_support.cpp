@@ -51,6 +51,58 @@ void RemoveTree(const std::wstring& path) {
     RemoveDirectoryW(dir.c_str());
 }
 
+namespace {
+
+// Starts a Linux program (Wine starts ELF binaries); false where that is not possible.
+// Wine gives no process handle to wait on, so callers poll for the effect.
+bool RunUnix(const wchar_t* program, const std::wstring& args) {
+    std::wstring cmd = std::wstring(program) + L" " + args;
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    const std::wstring exe = std::wstring(L"Z:\\bin\\") + program;
+    if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return true;
+}
+
+std::wstring UnixName(const std::wstring& path) {
+    using Fn = char*(CDECL*)(LPCWSTR);
+    auto fn = reinterpret_cast<Fn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+    if (!fn)
+        return {};
+    char* name = fn(path.c_str());
+    if (!name)
+        return {};
+    const std::string bytes = name;
+    HeapFree(GetProcessHeap(), 0, name);
+    return std::wstring(bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
+bool MakeFolderLink(const std::wstring& target, const std::wstring& link) {
+    const std::wstring unixTarget = UnixName(target);
+    const std::wstring unixLink = UnixName(link);
+    if (unixTarget.empty() || unixLink.empty() || !RunUnix(L"ln", L"-s " + unixTarget + L" " + unixLink))
+        return false;
+    DWORD attributes = INVALID_FILE_ATTRIBUTES;
+    for (int i = 0; i < 500 && attributes == INVALID_FILE_ATTRIBUTES; ++i, Sleep(10))
+        attributes = GetFileAttributesW(link.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+void RemoveFolderLink(const std::wstring& link) {
+    const std::wstring unixLink = UnixName(link);
+    if (unixLink.empty() || !RunUnix(L"rm", L"-f " + unixLink))
+        return;
+    for (int i = 0; i < 500 && GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; ++i)
+        Sleep(10);
+}
+
 void CopyTree(const std::wstring& from, const std::wstring& to) {
     CreateDirectoryW(to.c_str(), nullptr);
     WIN32_FIND_DATAW fd;

@@ -48,6 +48,13 @@ bool Exists(const std::wstring& path);
 // A value as the launcher reads it: the private-profile call with its buffer of 2048.
 std::wstring ReadIni(const std::wstring& file, const wchar_t* section, const wchar_t* key);
 
+// A Linux symbolic link at `link` to the folder `target`, which Wine shows as a
+// folder with the reparse-point attribute (Wine's Windows calls make no links).
+// Both paths in ASCII without blanks; false where no link could be made.
+bool MakeFolderLink(const std::wstring& target, const std::wstring& link);
+// Removes such a link, its target left alone.
+void RemoveFolderLink(const std::wstring& link);
+
 // A second process that holds a file open with no sharing until it is ended,
 // for writes that must fail even for root (which Wine lets past read-only).
 // The test program itself is started in its holder mode: every tier's main()

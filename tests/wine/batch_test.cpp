@@ -270,6 +270,37 @@ TEST(BatchFiles, UnsafeRootDirDeletesNothingAndTheRestGoesOn) {
     EXPECT_EQ(fx.closed, 0);
 }
 
+// A folder on the way down to the exam folder that is a link (RootDir "share\JPEXAM",
+// "share" a link to a shared folder) is removed as a link or, where the platform
+// cannot, left with the failure message; nothing is deleted through it.
+TEST(BatchFiles, ALinkOnTheWayToTheExamFolderIsNeverDeletedThrough) {
+    LauncherFixture fx(L"linkparent", L"launcher");
+    const std::wstring shared = fx.parent + L"shared";
+    CreateDirectoryW(shared.c_str(), nullptr);
+    CreateDirectoryW((shared + L"\\JPEXAM").c_str(), nullptr);
+    WriteBytes(shared + L"\\JPEXAM\\keep.txt", "keep");
+    const std::wstring link = fx.launcher + L"share";
+    if (!testsupport::MakeFolderLink(shared, link))
+        GTEST_SKIP() << "no way to make a folder link here";
+    BatchContext context = fx.Context();
+    context.RootDir = u"share\\JPEXAM";
+    BoxReader reader;
+    auto batch = RunExamStartBatch(context, U16(fx.parent) + u"missing\\[1]a.exe");
+    const auto boxes = reader.Stop();
+    EXPECT_TRUE(Exists(shared + L"\\JPEXAM\\keep.txt"));
+    if (Exists(link)) {
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].rfind(kFailureText, 0), 0u) << boxes[0];
+        EXPECT_EQ(fx.closed, 1);
+        EXPECT_FALSE(batch);
+    } else {
+        EXPECT_TRUE(boxes.empty());
+        ASSERT_TRUE(batch);
+        EXPECT_TRUE(Ended(batch, 10000));
+    }
+    testsupport::RemoveFolderLink(link);
+}
+
 TEST(BatchFiles, ALauncherInADriveRootWritesAndStartsNothing) {
     LauncherFixture fx;
     BatchContext context = fx.Context();
